@@ -1,0 +1,1 @@
+// Placeholder until the Windows adapters of the settings store arrive.
