@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <initializer_list>
 
 #include "Messages.h"
 #include "tray/FirmwareCheck.h"
