@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include "InstallCopy_win.h"
+#include "Messages.h"
+#include "MonitorHarness_win.h"
+#include "SharedBlockMapping_win.h"
+
+namespace orvix::test {
+
+TEST(MonitorLifecycle, RunsOnceSharesTheBlockAndClosesTheConfigurationProgramOnExit) {
+  InstallCopy install;
+  FakeOptionWindow option;
+  MonitorProcess monitor(install.folder());
+  ASSERT_NE(monitor.WaitForWindow(15000), nullptr);
+
+  auto mapping = SharedBlockMapping::Open();
+  auto mutex = SharedBlockMutex::Open();
+  ASSERT_TRUE(mapping && mutex);
+  auto block = std::make_unique<SharedDataBlock>();
+  EXPECT_TRUE(mapping->CopyIn(*mutex, *block));
+
+  // A second monitor, asked to open the configuration program, leaves at once.
+  MonitorProcess second(install.folder(), "1");
+  EXPECT_TRUE(second.HasExited(10000));
+  EXPECT_FALSE(monitor.HasExited());
+
+  ASSERT_TRUE(monitor.Close(10000));
+  EXPECT_EQ(monitor.ExitCode(), 0u);
+  EXPECT_GE(option.Count(WM_CLOSE), 1);
+}
+
+TEST(MonitorLifecycle, AMonitorWhoseBlockMutexIsTakenEndsWithoutAWindow) {
+  InstallCopy install;
+  auto taken = SharedBlockMutex::Create();  // as if a monitor of another session ran
+  ASSERT_TRUE(taken.has_value());
+  MonitorProcess monitor(install.folder());
+  EXPECT_TRUE(monitor.HasExited(15000));
+  EXPECT_EQ(::FindWindowA(nullptr, kMonitorWindowTitle), nullptr);
+}
+
+}  // namespace orvix::test
