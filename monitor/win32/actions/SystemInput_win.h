@@ -1,0 +1,56 @@
+// Synthetic input through keybd_event and mouse_event, and playback time with
+// millisecond waits on a system whose plain Sleep ticks every 15.6 ms.
+#pragma once
+
+#include <windows.h>
+
+#include "WinHandles.h"
+#include "actions/SyntheticInput.h"
+
+namespace orvix {
+
+class SystemInput : public InputSink {
+ public:
+  void Key(std::uint8_t virtualKey, std::uint8_t scanCode, bool up) override;
+  void Mouse(std::uint32_t flags, std::int32_t data) override;
+};
+
+// The active keyboard layout's scan codes; virtual keys come from the key table.
+class LayoutScanCodes {
+ public:
+  static std::uint8_t ScanCodeOf(std::uint8_t virtualKey);
+};
+
+class PrecisionClock : public PlaybackClock {
+ public:
+  PrecisionClock();
+  PlaybackTime Now() const override;
+  bool SleepUntil(PlaybackTime deadline) override;
+  void Interrupt() override { ::SetEvent(interrupt_.get()); }
+  void ClearInterrupt() override { ::ResetEvent(interrupt_.get()); }
+
+ private:
+  LARGE_INTEGER frequency_{};
+  KernelHandle timer_;
+  KernelHandle interrupt_;
+  bool highResolution_ = false;
+};
+
+// While alive, waits of the whole process are precise to a millisecond: a high-resolution
+// waitable timer needs nothing, older systems get timeBeginPeriod(1), restored at the end.
+class MillisecondTimerScope {
+ public:
+  explicit MillisecondTimerScope(bool needed);
+  ~MillisecondTimerScope();
+  MillisecondTimerScope(const MillisecondTimerScope&) = delete;
+  MillisecondTimerScope& operator=(const MillisecondTimerScope&) = delete;
+
+ private:
+  bool raised_ = false;
+};
+
+// Windows 11 ignores timer-resolution requests of a process whose windows are all hidden
+// (ours) unless it opts out of that power-throttling rule. Called once at start.
+void KeepTimerResolutionWhenHidden();
+
+}  // namespace orvix
