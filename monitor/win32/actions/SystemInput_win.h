@@ -28,6 +28,7 @@ class PrecisionClock : public PlaybackClock {
   bool SleepUntil(PlaybackTime deadline) override;
   void Interrupt() override { ::SetEvent(interrupt_.get()); }
   void ClearInterrupt() override { ::ResetEvent(interrupt_.get()); }
+  bool highResolution() const { return highResolution_; }
 
  private:
   LARGE_INTEGER frequency_{};
