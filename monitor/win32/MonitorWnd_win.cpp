@@ -47,6 +47,15 @@ LRESULT CMonitorWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     tray_.OnTaskbarCreated();
     return 0;
   }
+  if (companion_ && message == companionMessages_.parlyMessage) {
+    companion_->OnStatus(StatusChannel::kRegisteredMessage, static_cast<unsigned>(wParam), lParam,
+                         CurrentProfileRecord(local_->config));
+    return 0;
+  }
+  if (companion_ && message == companionMessages_.ambientLight) {
+    OnAmbientLight();
+    return 0;
+  }
   switch (message) {
     case WM_CREATE:
       return OnCreate();
@@ -61,6 +70,13 @@ LRESULT CMonitorWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DEVICECHANGE:
       return TRUE;
+    case WM_COPYDATA:
+      return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case WM_MON_PARLY_STATUS:
+      if (companion_)
+        companion_->OnStatus(StatusChannel::kStatusMessage, static_cast<unsigned>(wParam), lParam,
+                             CurrentProfileRecord(local_->config));
+      return 0;
     case WM_COMMAND:
       return OnCommand(wParam);
     case WM_MON_TRAY_NOTIFY:
@@ -92,6 +108,15 @@ LRESULT CMonitorWnd::OnCreate() {
   ::CoInitialize(nullptr);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   ::InitCommonControlsEx(&controls);
+
+  companionPorts_ = std::make_unique<CompanionWindowPorts>(
+      hwnd(), CompanionWindowPorts::Hooks{
+                  .sendLightReport = nullptr,
+                  .updateTrayIcon = [this] { UpdateTrayIcon(); },
+                  .saveDeviceList = nullptr,
+              });
+  companion_ = std::make_unique<CompanionLink>(*companionPorts_,
+                                               static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(hwnd())));
 
   installFolder_ = ModuleFolder();
   configPath_ = installFolder_ + "config.ini";
@@ -191,7 +216,18 @@ bool CMonitorWnd::CopyIn() { return mapping_ && blockMutex_ && mapping_->CopyIn(
 
 bool CMonitorWnd::CopyOut() { return mapping_ && blockMutex_ && mapping_->CopyOut(*blockMutex_, *local_); }
 
-void CMonitorWnd::UpdateTrayIcon() { tray_.SetWanted(deviceState_ == 1 && !companionTakeover_); }
+void CMonitorWnd::UpdateTrayIcon() { tray_.SetWanted(deviceState_ == 1 && !(companion_ && companion_->takeover())); }
+
+LRESULT CMonitorWnd::OnCopyData(const COPYDATASTRUCT* data) {
+  ::OutputDebugStringA("OnCopyData\n");
+  if (data && companion_) companion_->OnDeviceRecord(data->lpData, data->cbData);
+  return 1;
+}
+
+void CMonitorWnd::OnAmbientLight() {
+  std::uint8_t ambient[20];
+  if (!ReadCompanionAmbientData(ambient)) return;  // nothing published: nothing defined to send
+}
 
 void CMonitorWnd::ApplyPointerSettingsOfCurrentProfile() {
   if (ProfileRecord* profile = CurrentProfileRecord(local_->config))

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "CompanionWindowPorts_win.h"
 #include "MessageThread_win.h"
 #include "SharedBlockMapping_win.h"
 #include "SharedDataBlock.h"
@@ -42,6 +43,8 @@ class CMonitorWnd : public Window {
   bool CopyOut();
 
   void UpdateTrayIcon();
+  LRESULT OnCopyData(const COPYDATASTRUCT* data);
+  void OnAmbientLight();
   void ApplyPointerSettingsOfCurrentProfile();
 
   bool openConfiguration_;
@@ -59,7 +62,10 @@ class CMonitorWnd : public Window {
   MessageThread macroThread_;
   TrayIcon tray_;
   int deviceState_ = 0;  // 0 never connected, 1 connected, 2 removed
-  bool companionTakeover_ = false;
+
+  CompanionMessages companionMessages_ = CompanionMessages::Register();
+  std::unique_ptr<CompanionWindowPorts> companionPorts_;
+  std::unique_ptr<CompanionLink> companion_;
 };
 
 }  // namespace orvix
