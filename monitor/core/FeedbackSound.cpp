@@ -21,7 +21,7 @@ void FeedbackSoundPlayer::PlayFeedbackSound(int number) {
   if (path.empty()) return;
 
   const ProfileRecord* profile = CurrentProfileRecord(config_);
-  const double factor = VolumeFactor(profile != nullptr ? profile->SoundVolume : -1);
+  const int tenths = VolumeTenths(profile != nullptr ? profile->SoundVolume : -1);
 
   const auto file = files_.Open(path);
   if (!file) return;
@@ -33,7 +33,7 @@ void FeedbackSoundPlayer::PlayFeedbackSound(int number) {
   const std::size_t loaded = std::min(file->Read(wave, wanted), wanted);
   if (loaded < kWaveHeaderSize) return;
 
-  ScaleSamples(wave, loaded, factor);
+  ScaleSamples(wave, loaded, tenths);
   output_.Play(wave, loaded);
 }
 

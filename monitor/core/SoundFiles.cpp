@@ -49,17 +49,17 @@ std::string SoundFilePath(const std::string& installFolder, int number) {
   return installFolder + "Wave\\Volume\\" + name;
 }
 
-double VolumeFactor(std::int32_t level) {
+int VolumeTenths(std::int32_t level) {
   switch (level) {
-    case 0: return 0.3;
-    case 1: return 0.5;
-    case 3: return 0.9;
-    case 4: return 1.1;
-    default: return 0.7;
+    case 0: return 3;
+    case 1: return 5;
+    case 3: return 9;
+    case 4: return 11;
+    default: return 7;
   }
 }
 
-void ScaleSamples(std::uint8_t* wave, std::size_t loaded, double factor) {
+void ScaleSamples(std::uint8_t* wave, std::size_t loaded, int tenths) {
   if (wave == nullptr || loaded < kWaveHeaderSize) return;
   const std::uint32_t dataSize = wave[40] | wave[41] << 8 | wave[42] << 16 | std::uint32_t{wave[43]} << 24;
   // Only whole samples inside the loaded bytes, whatever the header claims.
@@ -68,9 +68,8 @@ void ScaleSamples(std::uint8_t* wave, std::size_t loaded, double factor) {
   std::uint8_t* p = wave + kWaveHeaderSize;
   for (std::size_t i = 0; i < samples; ++i, p += 2) {
     const auto sample = static_cast<std::int16_t>(p[0] | p[1] << 8);
-    const double scaled = std::clamp(static_cast<double>(sample) * factor, -32767.0, 32767.0);
-    const auto result = static_cast<std::int16_t>(scaled);  // truncates toward zero
-    const auto bits = static_cast<std::uint16_t>(result);
+    const std::int64_t scaled = std::clamp<std::int64_t>(std::int64_t{sample} * tenths / 10, -32767, 32767);
+    const auto bits = static_cast<std::uint16_t>(static_cast<std::int16_t>(scaled));
     p[0] = static_cast<std::uint8_t>(bits & 0xFF);
     p[1] = static_cast<std::uint8_t>(bits >> 8);
   }

@@ -37,18 +37,18 @@ TEST(SoundTable, PathLiesInTheVolumeFolderOfTheInstallation) {
   EXPECT_EQ(SoundFilePath("C:\\Orvix\\", 150), "");
 }
 
-TEST(VolumeFactor, LevelsAndOutOfRangeValues) {
-  EXPECT_DOUBLE_EQ(VolumeFactor(0), 0.3);
-  EXPECT_DOUBLE_EQ(VolumeFactor(1), 0.5);
-  EXPECT_DOUBLE_EQ(VolumeFactor(2), 0.7);
-  EXPECT_DOUBLE_EQ(VolumeFactor(3), 0.9);
-  EXPECT_DOUBLE_EQ(VolumeFactor(4), 1.1);
-  for (int level : {5, 7, 1000, -1, -2147483647 - 1}) EXPECT_DOUBLE_EQ(VolumeFactor(level), 0.7) << level;
+TEST(VolumeTenths, LevelsAndOutOfRangeValues) {
+  EXPECT_EQ(VolumeTenths(0), 3);
+  EXPECT_EQ(VolumeTenths(1), 5);
+  EXPECT_EQ(VolumeTenths(2), 7);
+  EXPECT_EQ(VolumeTenths(3), 9);
+  EXPECT_EQ(VolumeTenths(4), 11);
+  for (int level : {5, 7, 1000, -1, -2147483647 - 1}) EXPECT_EQ(VolumeTenths(level), 7) << level;
 }
 
 TEST(ScaleSamples, ClampsAndTruncatesTowardZero) {
   auto wave = FakeFiles::Wave({30000, -30000, -32768, 7, -7, 0});
-  ScaleSamples(wave.data(), wave.size(), 1.1);
+  ScaleSamples(wave.data(), wave.size(), 11);
   EXPECT_EQ(SampleAt(wave, 0), 32767);
   EXPECT_EQ(SampleAt(wave, 1), -32767);
   EXPECT_EQ(SampleAt(wave, 2), -32767);
@@ -57,7 +57,7 @@ TEST(ScaleSamples, ClampsAndTruncatesTowardZero) {
   EXPECT_EQ(SampleAt(wave, 5), 0);
 
   auto quiet = FakeFiles::Wave({7, -7, 1000});
-  ScaleSamples(quiet.data(), quiet.size(), 0.3);
+  ScaleSamples(quiet.data(), quiet.size(), 3);
   EXPECT_EQ(SampleAt(quiet, 0), 2);
   EXPECT_EQ(SampleAt(quiet, 1), -2);
   EXPECT_EQ(SampleAt(quiet, 2), 300);
@@ -71,7 +71,7 @@ TEST(ScaleSamples, StaysInsideTheLoadedBytesWhateverTheHeaderSays) {
   lying.push_back(0x55);  // a half sample at the end stays as it is
   auto exact = std::make_unique<std::uint8_t[]>(lying.size());
   std::memcpy(exact.get(), lying.data(), lying.size());
-  ScaleSamples(exact.get(), lying.size(), 0.5);
+  ScaleSamples(exact.get(), lying.size(), 5);
   std::vector<std::uint8_t> result(exact.get(), exact.get() + lying.size());
   EXPECT_EQ(SampleAt(result, 0), 500);
   EXPECT_EQ(SampleAt(result, 2), 500);
@@ -81,13 +81,13 @@ TEST(ScaleSamples, StaysInsideTheLoadedBytesWhateverTheHeaderSays) {
   auto shortHeader = FakeFiles::Wave({1000, 1000});
   const std::uint32_t oneSample = 2;
   std::memcpy(shortHeader.data() + 40, &oneSample, 4);
-  ScaleSamples(shortHeader.data(), shortHeader.size(), 0.5);
+  ScaleSamples(shortHeader.data(), shortHeader.size(), 5);
   EXPECT_EQ(SampleAt(shortHeader, 0), 500);
   EXPECT_EQ(SampleAt(shortHeader, 1), 1000);
 
   // Shorter than a header: nothing to scale, nothing touched.
   std::vector<std::uint8_t> stub(10, 0xAA);
-  ScaleSamples(stub.data(), stub.size(), 1.1);
+  ScaleSamples(stub.data(), stub.size(), 11);
   EXPECT_EQ(stub, std::vector<std::uint8_t>(10, 0xAA));
 }
 
