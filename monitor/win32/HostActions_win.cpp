@@ -40,6 +40,7 @@ void MonitorHostActions::ReleaseEverything() {
 ShortcutPorts MonitorHostActions::Shortcuts() { return {input_, *context_.keys, shortcutClock_}; }
 
 void MonitorHostActions::ShortcutDown(ShortcutWord word) {
+  if (!context_.keys) return;
   if (shortcutHeld_) ShortcutUp(heldShortcut_);  // a press without its release: let the old one go
   heldShortcut_ = word;
   shortcutHeld_ = true;
@@ -50,7 +51,7 @@ void MonitorHostActions::ShortcutDown(ShortcutWord word) {
 
 void MonitorHostActions::ShortcutUp(ShortcutWord word) {
   ::KillTimer(context_.window, kRepeatTimerId);
-  if (!shortcutHeld_) return;
+  if (!shortcutHeld_ || !context_.keys) return;
   shortcutHeld_ = false;
   ShortcutRelease(word, Shortcuts());
 }
@@ -60,6 +61,7 @@ void MonitorHostActions::OnRepeatTimer() {
     ::KillTimer(context_.window, kRepeatTimerId);
     return;
   }
+  if (!context_.keys) return;
   if (!repeatStarted_) {
     repeatStarted_ = true;
     ::SetTimer(context_.window, kRepeatTimerId, kRepeatNextMs, nullptr);
@@ -68,6 +70,7 @@ void MonitorHostActions::OnRepeatTimer() {
 }
 
 void MonitorHostActions::Macro(const ButtonAssignment& slot) {
+  if (!context_.keys) return;
   TriggerMacro(slot, macro_, macroClock_, [this] { return macroThread_.Post(WM_MON_PLAY_MACRO); });
 }
 

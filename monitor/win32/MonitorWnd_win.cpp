@@ -9,11 +9,14 @@
 #include "Messages.h"
 #include "PointerSettings_win.h"
 #include "ProcAddress_win.h"
+#include "actions/HorizontalScroll_win.h"
 
 namespace orvix {
 namespace {
 
 constexpr char kWindowClass[] = "OrvixOneMonitorWnd";
+constexpr UINT_PTR kTimerFirstRead = 502;
+constexpr UINT kFirstReadDelayMs = 200;
 
 std::string ModuleFolder() {
   char path[MAX_PATH] = {};
@@ -24,15 +27,12 @@ std::string ModuleFolder() {
   return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
 }
 
-// Timers of the main window.
-constexpr UINT_PTR kTimerForegroundCheck = 500;
-constexpr UINT_PTR kTimerFirstRead = 502;
-
 }  // namespace
 
 CMonitorWnd::CMonitorWnd(bool openConfiguration)
     : openConfiguration_(openConfiguration), local_(std::make_unique<SharedDataBlock>()) {
   std::memset(local_.get(), 0, sizeof *local_);
+  local_->config.CurrentProfile = -1;
 }
 
 CMonitorWnd::~CMonitorWnd() { Destroy(); }
@@ -72,19 +72,13 @@ LRESULT CMonitorWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_COPYDATA:
       return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
-    case WM_MON_PARLY_STATUS:
-      if (companion_)
-        companion_->OnStatus(StatusChannel::kStatusMessage, static_cast<unsigned>(wParam), lParam,
-                             CurrentProfileRecord(local_->config));
-      return 0;
     case WM_COMMAND:
       return OnCommand(wParam);
     case WM_MON_TRAY_NOTIFY:
       OnTrayNotify(lParam);
       return 0;
     case WM_MON_APPLY_ALL:
-      CopyIn();
-      ApplyPointerSettingsOfCurrentProfile();
+      OnApplyAll(wParam);
       return 0;
     case WM_MON_RELOAD_SHARED:
     case WM_MON_RELOAD_SHARED_OLD:
@@ -93,6 +87,20 @@ LRESULT CMonitorWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MON_RELOAD_POINTER:
       CopyIn();
       ApplyPointerSettingsOfCurrentProfile();
+      return 0;
+    case WM_MON_TILT_SCROLL:
+      ScrollHtmlView(static_cast<int>(wParam), lParam != 0);
+      return 0;
+    case WM_MON_DEVICE_EVENT:
+      if (core_) core_->OnDeviceEventMessage(wParam, lParam);
+      return 1;
+    case WM_MON_DEVICE_ARRIVAL:
+      if (core_) core_->OnDeviceArrivalMessage(wParam);
+      return 1;
+    case WM_MON_PARLY_STATUS:
+      if (companion_)
+        companion_->OnStatus(StatusChannel::kStatusMessage, static_cast<unsigned>(wParam), lParam,
+                             CurrentProfileRecord(local_->config));
       return 0;
     case WM_MON_IGNORED_1232:
     case WM_MON_IGNORED_1274:
@@ -109,6 +117,50 @@ LRESULT CMonitorWnd::OnCreate() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   ::InitCommonControlsEx(&controls);
 
+  installFolder_ = ModuleFolder();
+  CreateParts();
+  configPath_ = installFolder_ + "config.ini";
+  lightDatabasePath_ = installFolder_ + "LightEffectColorDatabase.bin";
+  core_->WriteFirstRunRecord();
+  RegisterSessionNotification();
+
+  HKEY mouse = nullptr;
+  if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Mouse", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &mouse,
+                        nullptr) == ERROR_SUCCESS)
+    mouseKey_.reset(mouse);
+
+  LoadSettings();
+
+  // A second monitor (the block mutex exists) must not start.
+  blockMutex_ = SharedBlockMutex::Create();
+  if (!blockMutex_) return -1;
+  mapping_ = SharedBlockMapping::Create();
+  if (mapping_) CopyOut();
+  ::PostMessageA(HWND_BROADCAST, companionMessages_.parlyMessage, 11, reinterpret_cast<LPARAM>(hwnd()));
+
+  KeepTimerResolutionWhenHidden();
+  actions_->StartMacroThread();
+
+  ::SetWindowLongPtrA(hwnd(), GWL_EXSTYLE, ::GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+  tray_.Attach(hwnd());
+
+  OpenDeviceConnection();
+  WriteDeviceState(deviceState_.load() == 1 ? 1 : 0);
+  SendDeviceStatus(deviceState_.load() == 1);
+
+  ApplyPointerSettingsOfCurrentProfile();
+  StartOsdProgram(installFolder_);
+  return 0;
+}
+
+void CMonitorWnd::CreateParts() {
+  timers_ = std::make_unique<WindowTimers>(hwnd());
+  messenger_ = std::make_unique<WindowMessenger>(hwnd(), [](unsigned, std::intptr_t) {});
+  core_ = std::make_unique<MonitorCore>(
+      MonitorPorts{*timers_, *messenger_, *this, *this, *this, sound_, soundMemory_, files_, ini_, clock_, *this,
+                   *this, *this, *this, foreground_},
+      *local_, installFolder_);
+
   companionPorts_ = std::make_unique<CompanionWindowPorts>(
       hwnd(), CompanionWindowPorts::Hooks{
                   .sendLightReport = nullptr,
@@ -118,48 +170,39 @@ LRESULT CMonitorWnd::OnCreate() {
   companion_ = std::make_unique<CompanionLink>(*companionPorts_,
                                                static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(hwnd())));
 
-  installFolder_ = ModuleFolder();
-  configPath_ = installFolder_ + "config.ini";
-  lightDatabasePath_ = installFolder_ + "LightEffectColorDatabase.bin";
-
-  // Session notification: registered so that the session's messages reach us; none is handled.
-  wtsapi_.reset(::LoadLibraryA("wtsapi32.dll"));
-  if (wtsapi_) {
-    using Register = BOOL WINAPI(HWND, DWORD);
-    if (auto registerFn = ProcAddress<Register>(wtsapi_.get(), "WTSRegisterSessionNotification")) {
-      for (int attempt = 0; attempt < 10 && !sessionNotificationRegistered_; ++attempt) {
-        sessionNotificationRegistered_ = registerFn(hwnd(), 0) != FALSE;
-        if (!sessionNotificationRegistered_) ::Sleep(1000);
-      }
-    }
-  }
-
-  HKEY mouse = nullptr;
-  if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Mouse", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &mouse,
-                        nullptr) == ERROR_SUCCESS)
-    mouseKey_.reset(mouse);
-
-  // A second monitor (the block mutex exists) must not start.
-  blockMutex_ = SharedBlockMutex::Create();
-  if (!blockMutex_) return -1;
-  mapping_ = SharedBlockMapping::Create();
-  if (mapping_) CopyOut();
-
-  macroThread_.Start([](UINT, WPARAM, LPARAM) {});
-
-  ::SetWindowLongPtrA(hwnd(), GWL_EXSTYLE, ::GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
-  tray_.Attach(hwnd());
-
-  ApplyPointerSettingsOfCurrentProfile();
-  StartOsdProgram(installFolder_);
-  return 0;
+  actions_ = std::make_unique<MonitorHostActions>(MonitorHostActions::Context{
+      .window = hwnd(),
+      .installFolder = installFolder_,
+      .keys = nullptr,
+      .currentProfile = [this] { return static_cast<const ProfileRecord*>(CurrentProfileRecord(local_->config)); },
+      .countdownStart = [this](int seconds) { core_->StartCountdown(seconds); },
+      .countdownStop = [this] { core_->StopCountdown(); },
+  });
 }
 
+void CMonitorWnd::RegisterSessionNotification() {
+  // Registered so that the session's messages reach the window; none is handled.
+  wtsapi_.reset(::LoadLibraryA("wtsapi32.dll"));
+  using Register = BOOL WINAPI(HWND, DWORD);
+  auto registerFn = ProcAddress<Register>(wtsapi_.get(), "WTSRegisterSessionNotification");
+  if (!registerFn) return;
+  for (int attempt = 0; attempt < 10 && !sessionNotificationRegistered_; ++attempt) {
+    sessionNotificationRegistered_ = registerFn(hwnd(), 0) != FALSE;
+    if (!sessionNotificationRegistered_) ::Sleep(1000);
+  }
+}
+
+void CMonitorWnd::LoadSettings() {}
+
+void CMonitorWnd::OpenDeviceConnection() {}
+
 void CMonitorWnd::OnDestroy() {
-  for (UINT_PTR id : {kTimerForegroundCheck, kTimerFirstRead}) ::KillTimer(hwnd(), id);
+  ::KillTimer(hwnd(), kForegroundCheckTimerId);
+  ::KillTimer(hwnd(), kTimerFirstRead);
+  if (core_) core_->StopTimers();
   PostToWindowTitled(kOptionWindowTitle, WM_CLOSE);
   CloseOsdWindows();
-  macroThread_.Stop(1000);
+  if (actions_) actions_->StopMacroThread();  // also lets go of any key still held
   if (sessionNotificationRegistered_) {
     using Unregister = BOOL WINAPI(HWND);
     if (auto unregisterFn = ProcAddress<Unregister>(wtsapi_.get(), "WTSUnRegisterSessionNotification"))
@@ -170,12 +213,24 @@ void CMonitorWnd::OnDestroy() {
   mapping_.reset();
   blockMutex_.reset();
   tray_.SetWanted(false);
+  SendDeviceStatus(false);
 }
 
 void CMonitorWnd::OnWindowGone() { ::PostQuitMessage(0); }
 
 void CMonitorWnd::OnTimer(UINT_PTR id) {
-  if (id == TrayIcon::kRetryTimerId) tray_.OnRetryTimer();
+  if (id == TrayIcon::kRetryTimerId) {
+    tray_.OnRetryTimer();
+  } else if (id == MonitorHostActions::kRepeatTimerId) {
+    actions_->OnRepeatTimer();
+  } else if (id == kForegroundCheckTimerId) {
+    core_->OnForegroundCheck();
+  } else if (id == kTimerFirstRead) {
+    ::KillTimer(hwnd(), kTimerFirstRead);
+    messenger_->PostDeviceJob(kJobReadEverything, 0);
+  } else if (core_) {
+    core_->OnTimer(static_cast<unsigned>(id));
+  }
 }
 
 LRESULT CMonitorWnd::OnCommand(WPARAM wParam) {
@@ -212,11 +267,21 @@ void CMonitorWnd::OnTrayNotify(LPARAM mouseMessage) {
   }
 }
 
-bool CMonitorWnd::CopyIn() { return mapping_ && blockMutex_ && mapping_->CopyIn(*blockMutex_, *local_); }
+void CMonitorWnd::OnApplyAll(WPARAM) {
+  ::OutputDebugStringA("OnApplyAllSetting\n");
+  CopyIn();
+  ApplyPointerSettingsOfCurrentProfile();
+  ForwardOsdSettings();
+  if (deviceState_.load() != 1) return;
+  ResetLightToggle();
+  SendDpiTable();
+}
 
-bool CMonitorWnd::CopyOut() { return mapping_ && blockMutex_ && mapping_->CopyOut(*blockMutex_, *local_); }
-
-void CMonitorWnd::UpdateTrayIcon() { tray_.SetWanted(deviceState_ == 1 && !(companion_ && companion_->takeover())); }
+void CMonitorWnd::ForwardOsdSettings() {
+  const auto first = static_cast<std::uint32_t>(osd_.forwardedValue1) & 0xFFFF;
+  const auto second = static_cast<std::uint32_t>(osd_.forwardedValue2) & 0xFFFF;
+  PostToWindowTitled(kOsdWindowTitle, WM_OSD_SETTINGS, 0, static_cast<LPARAM>(first << 16 | second));
+}
 
 LRESULT CMonitorWnd::OnCopyData(const COPYDATASTRUCT* data) {
   ::OutputDebugStringA("OnCopyData\n");
@@ -229,9 +294,13 @@ void CMonitorWnd::OnAmbientLight() {
   if (!ReadCompanionAmbientData(ambient)) return;  // nothing published: nothing defined to send
 }
 
+bool CMonitorWnd::CopyIn() { return mapping_ && blockMutex_ && mapping_->CopyIn(*blockMutex_, *local_); }
+
+bool CMonitorWnd::CopyOut() { return mapping_ && blockMutex_ && mapping_->CopyOut(*blockMutex_, *local_); }
+
 void CMonitorWnd::ApplyPointerSettingsOfCurrentProfile() {
   if (ProfileRecord* profile = CurrentProfileRecord(local_->config))
-    ApplyPointerSettings(*profile, mouseKey_.get(), hwnd());
+    orvix::ApplyPointerSettings(*profile, mouseKey_.get(), hwnd());
 }
 
 }  // namespace orvix
