@@ -109,6 +109,15 @@ DWORD MonitorProcess::ExitCode() const {
   return code;
 }
 
+BlockClient OpenBlockWhenReady(DWORD timeoutMs) {
+  const DWORD start = ::GetTickCount();
+  for (;;) {
+    BlockClient client{SharedBlockMapping::Open(), SharedBlockMutex::Open()};
+    if (client || ::GetTickCount() - start >= timeoutMs) return client;
+    PumpFor(20);
+  }
+}
+
 ProgramResult RunProgram(const std::string& commandLine, DWORD timeoutMs) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   HANDLE readEnd = nullptr, writeEnd = nullptr;

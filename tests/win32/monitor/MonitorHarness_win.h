@@ -5,9 +5,11 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "SharedBlockMapping_win.h"
 #include "WinHandles.h"
 
 namespace orvix::test {
@@ -50,6 +52,17 @@ class MonitorProcess {
  private:
   KernelHandle process_;
 };
+
+// The monitor's shared block as the configuration program opens it, once the monitor has
+// created it (its window exists a little earlier, while it starts up).
+struct BlockClient {
+  std::optional<SharedBlockMapping> mapping;
+  std::optional<SharedBlockMutex> mutex;
+  bool CopyIn(SharedDataBlock& block) const { return mapping && mutex && mapping->CopyIn(*mutex, block); }
+  bool CopyOut(const SharedDataBlock& block) const { return mapping && mutex && mapping->CopyOut(*mutex, block); }
+  explicit operator bool() const { return mapping && mutex; }
+};
+BlockClient OpenBlockWhenReady(DWORD timeoutMs);
 
 // Runs a program to its end and returns what it wrote to its standard output.
 struct ProgramResult {

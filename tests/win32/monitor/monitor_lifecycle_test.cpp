@@ -13,11 +13,10 @@ TEST(MonitorLifecycle, RunsOnceSharesTheBlockAndClosesTheConfigurationProgramOnE
   MonitorProcess monitor(install.folder());
   ASSERT_NE(monitor.WaitForWindow(15000), nullptr);
 
-  auto mapping = SharedBlockMapping::Open();
-  auto mutex = SharedBlockMutex::Open();
-  ASSERT_TRUE(mapping && mutex);
+  const BlockClient client = OpenBlockWhenReady(15000);
+  ASSERT_TRUE(client);
   auto block = std::make_unique<SharedDataBlock>();
-  EXPECT_TRUE(mapping->CopyIn(*mutex, *block));
+  EXPECT_TRUE(client.CopyIn(*block));
 
   // A second monitor, asked to open the configuration program, leaves at once.
   MonitorProcess second(install.folder(), "1");
