@@ -25,6 +25,31 @@ class F24Only : public orvix::KeyTranslator {
   std::uint8_t ScanCodeOf(std::uint8_t vk) const override { return orvix::LayoutScanCodes::ScanCodeOf(vk); }
 };
 
+double NowMs() {
+  LARGE_INTEGER f, c;
+  ::QueryPerformanceFrequency(&f);
+  ::QueryPerformanceCounter(&c);
+  return static_cast<double>(c.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
+}
+
+// Times each event as it leaves the player (our scheduling), before the system delivers it.
+class TimedInput : public orvix::InputSink {
+ public:
+  explicit TimedInput(orvix::InputSink& system) : system_(system) {}
+  void Key(std::uint8_t vk, std::uint8_t scan, bool up) override {
+    system_.Key(vk, scan, up);
+    sent.push_back(NowMs());
+  }
+  void Mouse(std::uint32_t flags, std::int32_t data) override {
+    system_.Mouse(flags, data);
+    sent.push_back(NowMs());
+  }
+  std::vector<double> sent;
+
+ private:
+  orvix::InputSink& system_;
+};
+
 class NoTrace : public orvix::TraceSink {
  public:
   void Trace(const char*) override {}
@@ -49,13 +74,14 @@ int main() {
   orvix::KeepTimerResolutionWhenHidden();
   orvix::test::InputRecorder recorder;
   orvix::SystemInput system;
+  TimedInput timed(system);
   F24Only keys;
   orvix::PrecisionClock clock;
   orvix::MillisecondTimerScope precise(!clock.highResolution());
   NoTrace trace;
   orvix::MacroPlaybackState state;
 
-  std::thread player([&] { orvix::PlayMacro(events.data(), 0, kEvents, 1, state, {system, keys, clock, trace}); });
+  std::thread player([&] { orvix::PlayMacro(events.data(), 0, kEvents, 1, state, {timed, keys, clock, trace}); });
   const bool complete = recorder.PumpUntil([&] { return recorder.events().size() >= kEvents; }, 60000);
   player.join();
   if (!complete) {
@@ -63,19 +89,24 @@ int main() {
     return 1;
   }
 
-  const auto& seen = recorder.events();
-  std::vector<double> errors;
-  double requested = 0;
-  for (int i = 0; i + 1 < kEvents; ++i) {
-    const double gap = seen[i + 1].atMs - seen[i].atMs;
-    errors.push_back(std::fabs(gap - events[i].delay));
-    requested += events[i].delay;
-  }
-  const double actual = seen[kEvents - 1].atMs - seen[0].atMs;
   std::printf("macro timing, %d events, delays 1..50 ms (%s waits)\n", kEvents,
               clock.highResolution() ? "high-resolution" : "timeBeginPeriod(1)");
-  std::printf("per-event error: p50 %.3f ms, p99 %.3f ms, max %.3f ms\n", Percentile(errors, 0.5),
-              Percentile(errors, 0.99), Percentile(errors, 1.0));
-  std::printf("pass: requested %.1f ms, actual %.1f ms, drift %.3f ms\n", requested, actual, actual - requested);
+  auto report = [&](const char* what, const std::vector<double>& at) {
+    std::vector<double> errors;
+    double requested = 0;
+    for (int i = 0; i + 1 < kEvents; ++i) {
+      errors.push_back(std::fabs(at[i + 1] - at[i] - events[i].delay));
+      requested += events[i].delay;
+    }
+    const double actual = at[kEvents - 1] - at[0];
+    std::printf("%s: per-event error p50 %.3f ms, p99 %.3f ms, max %.3f ms; pass %.1f ms for %.1f ms requested, "
+                "drift %.3f ms\n",
+                what, Percentile(errors, 0.5), Percentile(errors, 0.99), Percentile(errors, 1.0), actual, requested,
+                actual - requested);
+  };
+  report("sent by the player", timed.sent);
+  std::vector<double> delivered;
+  for (const auto& e : recorder.events()) delivered.push_back(e.atMs);
+  report("seen by the hook  ", delivered);
   return 0;
 }
