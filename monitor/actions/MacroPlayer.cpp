@@ -33,7 +33,6 @@ class Player {
   Player(MacroPlaybackState& state, const MacroPlayerPorts& ports) : state_(state), ports_(ports) {}
 
   void Run(const MacroEvent* events, int start, int end, int loops) {
-    deadline_ = ports_.clock.Now();
     int passesDone = 0;
     for (int pass = 0; pass < loops && !Stopped(); ++pass) {
       for (int j = start; j < end; ++j) {
@@ -53,6 +52,12 @@ class Player {
   bool Stopped() const { return state_.stop.load(); }
 
   void Wait(int ms) {
+    // The schedule starts when the first event has gone out: a slow first send (the
+    // system setting up its input path) must not shorten the gaps that follow.
+    if (!anchored_) {
+      deadline_ = ports_.clock.Now();
+      anchored_ = true;
+    }
     deadline_ += Ms(ms);
     ports_.clock.SleepUntil(deadline_);
   }
@@ -135,6 +140,7 @@ class Player {
   MacroPlaybackState& state_;
   const MacroPlayerPorts& ports_;
   PlaybackTime deadline_{};
+  bool anchored_ = false;
   std::vector<std::uint8_t> held_;
 };
 

@@ -120,6 +120,29 @@ TEST(MacroPlayer, DeadlinesDoNotDriftOnACoarseSystemTimer) {
   EXPECT_LE(std::llabs(last - (total - lastDelay) * 1000), 15625);
 }
 
+TEST(MacroPlayer, ASlowFirstSendDoesNotShortenTheGapsAfterIt) {
+  Rig rig;
+  class SlowFirst : public InputSink {
+   public:
+    SlowFirst(InputSink& next, FakeClock& clock) : next_(next), clock_(clock) {}
+    void Key(std::uint8_t vk, std::uint8_t scan, bool up) override {
+      if (first_) clock_.Advance(milliseconds(40));
+      first_ = false;
+      next_.Key(vk, scan, up);
+    }
+    void Mouse(std::uint32_t flags, std::int32_t data) override { next_.Mouse(flags, data); }
+
+   private:
+    InputSink& next_;
+    FakeClock& clock_;
+    bool first_ = true;
+  } slow(rig.input, rig.clock);
+  const std::vector<MacroEvent> events = {Press(kA, 30), Release(kA, 30), Press(kB, 5)};
+  PlayMacro(events.data(), 0, 3, 1, rig.state, {slow, rig.keys, rig.clock, rig.trace});
+  EXPECT_EQ(rig.AtMs(1) - rig.AtMs(0), 30);
+  EXPECT_EQ(rig.AtMs(2) - rig.AtMs(1), 30);
+}
+
 TEST(MacroTrigger, ASecondPressStopsInsteadOfStartingAgain) {
   FakeClock clock;
   MacroPlaybackState state;
