@@ -81,7 +81,10 @@ int main() {
   NoTrace trace;
   orvix::MacroPlaybackState state;
 
-  std::thread player([&] { orvix::PlayMacro(events.data(), 0, kEvents, 1, state, {timed, keys, clock, trace}); });
+  std::thread player([&] {
+    ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_ABOVE_NORMAL);  // as the monitor's macro thread
+    orvix::PlayMacro(events.data(), 0, kEvents, 1, state, {timed, keys, clock, trace});
+  });
   const bool complete = recorder.PumpUntil([&] { return recorder.events().size() >= kEvents; }, 60000);
   player.join();
   if (!complete) {

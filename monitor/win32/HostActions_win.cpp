@@ -21,7 +21,10 @@ bool MonitorHostActions::StartMacroThread() {
     if (message != WM_MON_PLAY_MACRO) return;
     // Millisecond waits for the length of the playback only.
     MillisecondTimerScope precise(!macroClock_.highResolution());
+    // A replayed macro keeps its rhythm while the machine is busy.
+    ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_ABOVE_NORMAL);
     RunMacroJob(macro_, {input_, *context_.keys, macroClock_, *this});
+    ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_NORMAL);
   });
 }
 

@@ -59,16 +59,24 @@ PlaybackTime PrecisionClock::Now() const {
 }
 
 bool PrecisionClock::SleepUntil(PlaybackTime deadline) {
+  // The timer wakes us a little before the deadline; the rest is waited out by yielding,
+  // so that a late wake-up of the timer does not make the event late.
+  constexpr long long kSpinUs = 500;
   for (;;) {
-    const long long remaining = (deadline - Now()).count();
     if (::WaitForSingleObject(interrupt_.get(), 0) == WAIT_OBJECT_0) return false;
+    const long long remaining = (deadline - Now()).count();
     if (remaining <= 0) return true;
+    if (remaining <= kSpinUs) {
+      ::SwitchToThread();
+      continue;
+    }
+    const long long sleepUs = remaining - kSpinUs;
     if (!timer_) {
-      ::Sleep(static_cast<DWORD>((remaining + 999) / 1000));
+      ::Sleep(static_cast<DWORD>(sleepUs / 1000));
       continue;
     }
     LARGE_INTEGER due;
-    due.QuadPart = -remaining * 10;  // relative, in 100 ns units
+    due.QuadPart = -sleepUs * 10;  // relative, in 100 ns units
     ::SetWaitableTimer(timer_.get(), &due, 0, nullptr, nullptr, FALSE);
     HANDLE handles[2] = {interrupt_.get(), timer_.get()};
     if (::WaitForMultipleObjects(2, handles, FALSE, INFINITE) == WAIT_OBJECT_0) return false;
