@@ -20,8 +20,8 @@ std::uint32_t Fnv1a(const std::uint8_t* bytes, std::size_t size) {
   return hash;
 }
 
-void PutU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+void PutU32(std::uint8_t* at, std::uint32_t value) {
+  for (int i = 0; i < 4; ++i) at[i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 std::uint32_t GetU32(const std::uint8_t* at) {
@@ -42,16 +42,17 @@ bool Plausible(const MouseState& state) {
 }  // namespace
 
 std::vector<std::uint8_t> SerializeMemory(const MouseMemory& memory) {
-  std::vector<std::uint8_t> out;
-  out.reserve(kHeaderBytes + sizeof(MouseState) + memory.lightDatabase.size() + 4);
-  out.insert(out.end(), std::begin(kMagic), std::end(kMagic));
-  PutU32(out, kFormatVersion);
-  PutU32(out, sizeof(MouseState));
-  PutU32(out, static_cast<std::uint32_t>(memory.lightDatabase.size()));
-  const auto* state = reinterpret_cast<const std::uint8_t*>(&memory.state);
-  out.insert(out.end(), state, state + sizeof(MouseState));
-  out.insert(out.end(), memory.lightDatabase.begin(), memory.lightDatabase.end());
-  PutU32(out, Fnv1a(out.data(), out.size()));
+  const std::size_t databaseBytes = memory.lightDatabase.size();
+  std::vector<std::uint8_t> out(kHeaderBytes + sizeof(MouseState) + databaseBytes + 4);
+  std::uint8_t* at = out.data();
+  std::memcpy(at, kMagic, sizeof kMagic);
+  PutU32(at + 8, kFormatVersion);
+  PutU32(at + 12, sizeof(MouseState));
+  PutU32(at + 16, static_cast<std::uint32_t>(databaseBytes));
+  std::memcpy(at + kHeaderBytes, &memory.state, sizeof(MouseState));
+  if (databaseBytes > 0) std::memcpy(at + kHeaderBytes + sizeof(MouseState), memory.lightDatabase.data(), databaseBytes);
+  const std::size_t checked = out.size() - 4;
+  PutU32(at + checked, Fnv1a(at, checked));
   return out;
 }
 
