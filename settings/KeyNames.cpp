@@ -63,7 +63,9 @@ KeyName KeyNameFromUsage(int usage, const KeyboardLayout& layout) {
 KeyName KeyNameFromVirtualKey(int virtualKey, const KeyboardLayout& layout) {
   if (const char* name = NameOf(kVirtualKeyNames, virtualKey)) return KeyName(name);
   const char character = layout.CharacterOfKey(virtualKey);
-  if (character == '\0') return KeyName();
+  // A control character (Ctrl+Break gives one) is no readable name.
+  const auto code = static_cast<unsigned char>(character);
+  if (code < 0x20 || code == 0x7F) return KeyName();
   const char upper = layout.UpperCase(character);
   return KeyName(std::string_view(&upper, 1));
 }

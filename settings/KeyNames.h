@@ -28,7 +28,8 @@ class KeyName {
 // usage name list. Unknown codes give an empty name.
 KeyName KeyNameFromUsage(int usage, const KeyboardLayout& layout);
 // A listed virtual key gets its name; any other the upper-case character the layout
-// produces for it with no modifier, or an empty name when it produces none.
+// produces for it with no modifier, or an empty name when it produces none or only a
+// control character.
 KeyName KeyNameFromVirtualKey(int virtualKey, const KeyboardLayout& layout);
 
 }  // namespace orvix

@@ -172,9 +172,10 @@ bool TextIniStore::WriteString(const std::string& path, const char* section, con
   std::vector<std::string_view> lines = SplitLines(content);
   const KeyPlace place = FindKey(lines, Name(section), Name(key));
 
-  const std::string keyName(place.keyLine ? place.keyName : Name(key));
-  const std::string keyLine = keyName + "=" + std::string(TrimLeft(value ? value : ""));
-  const std::string header = "[" + std::string(Name(section)) + "]";
+  std::string keyLine(place.keyLine ? place.keyName : Name(key));
+  keyLine.append(1, '=').append(TrimLeft(value ? value : ""));
+  std::string header(1, '[');
+  header.append(Name(section)).append(1, ']');
   if (place.keyLine) {
     lines[*place.keyLine] = keyLine;
   } else if (place.sectionFound) {
