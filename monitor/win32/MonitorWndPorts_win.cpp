@@ -5,25 +5,21 @@
 #include "Messages.h"
 #include "MonitorWnd_win.h"
 #include "PointerSettings_win.h"
+#include "Configuration.h"
+#include "PointerRegistry.h"
 
 namespace orvix {
 
-void CMonitorWnd::WriteCurrentProfile(int slot) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%d", slot);
-  ::WritePrivateProfileStringA("Setting", "CurrentProfile", text, configPath_.c_str());
-}
+void CMonitorWnd::WriteCurrentProfile(int slot) { orvix::WriteCurrentProfile(*store_, slot); }
 
-void CMonitorWnd::WriteInfoData(const StatisticsBlock& statistics) {
-  ::WritePrivateProfileStructA("Setting", "InfoData", const_cast<StatisticsBlock*>(&statistics), sizeof statistics,
-                               configPath_.c_str());
-}
+void CMonitorWnd::WriteInfoData(const StatisticsBlock& statistics) { orvix::WriteInfoData(*store_, statistics); }
 
-void CMonitorWnd::WriteDeviceState(int connected) {
-  ::WritePrivateProfileStringA("Setting", "Device", connected ? "1" : "0", configPath_.c_str());
-}
+void CMonitorWnd::WriteDeviceState(int connected) { orvix::WriteDeviceState(*store_, connected); }
 
-void CMonitorWnd::ApplyPointerSettings(const ProfileRecord&) { ApplyPointerSettingsOfCurrentProfile(); }
+void CMonitorWnd::ApplyPointerSettings(const ProfileRecord& profile) {
+  WritePointerRegistry(profile, registry_);
+  ApplyPointerSettingsOfCurrentProfile();
+}
 
 void CMonitorWnd::DispatchHostButtonEvent(std::uint32_t eventCode) {
   if (actions_) orvix::DispatchHostButtonEvent(eventCode, local_->config, *actions_);
@@ -45,22 +41,28 @@ void CMonitorWnd::ButtonFunction(const ButtonAssignment& slot, std::uint8_t high
   if (companion_) companion_->OnButtonFunction(slot, highByte);
 }
 
-void CMonitorWnd::UpdateTrayIcon() { tray_.SetWanted(deviceState_.load() == 1 && !(companion_ && companion_->takeover())); }
+void CMonitorWnd::UpdateTrayIcon() {
+  tray_.SetWanted(DeviceState() == 1 && !(companion_ && companion_->takeover()));
+}
 
 void CMonitorWnd::SetDeviceState(int state) {
-  deviceState_ = state;
+  device_->flags().deviceState = state;
   // Whatever a shortcut or macro holds must not stay pressed while the mouse is away.
   if (state != 1 && actions_) actions_->ReleaseEverything();
 }
 
 void CMonitorWnd::WaitAfterArrival() { ::Sleep(2000); }
 
-void CMonitorWnd::OpenFeatureDevice() {}
+void CMonitorWnd::OpenFeatureDevice() { device_->link().OpenFeatureDevice(); }
 
-void CMonitorWnd::CloseFeatureDevice() {}
+void CMonitorWnd::CloseFeatureDevice() { device_->link().CloseFeatureDevice(); }
 
-bool CMonitorWnd::RunFirmwareCheck() { return false; }
+bool CMonitorWnd::RunFirmwareCheck() {
+  if (!orvix::RunFirmwareCheck(installFolder_, device_->sequences().ReadFirmwareVersion())) return false;
+  openConfiguration_ = false;  // the updater runs instead; a pending open is dropped
+  return true;
+}
 
-void CMonitorWnd::AbortRunningJob() {}
+void CMonitorWnd::AbortRunningJob() { device_->AbortIfBusy(); }
 
 }  // namespace orvix

@@ -1,6 +1,7 @@
 #include "MonitorWnd_win.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 #include <objbase.h>
 
 #include <cstring>
@@ -9,7 +10,12 @@
 #include "Messages.h"
 #include "PointerSettings_win.h"
 #include "ProcAddress_win.h"
+#include "Configuration.h"
+#include "DeviceList.h"
+#include "FixedText.h"
 #include "actions/HorizontalScroll_win.h"
+#include "companion/CompanionRegistration.h"
+#include "device/DeviceJobs.h"
 
 namespace orvix {
 namespace {
@@ -17,22 +23,33 @@ namespace {
 constexpr char kWindowClass[] = "OrvixOneMonitorWnd";
 constexpr UINT_PTR kTimerFirstRead = 502;
 constexpr UINT kFirstReadDelayMs = 200;
-
-std::string ModuleFolder() {
-  char path[MAX_PATH] = {};
-  const DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  if (n == 0 || n >= MAX_PATH) return {};
-  std::string folder(path, n);
-  const auto slash = folder.find_last_of("\\/");
-  return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
-}
+// Work the device I/O thread hands back to the window thread.
+constexpr UINT WM_MON_SEND_DPI_TABLE = WM_APP + 1;
 
 }  // namespace
 
+// What the device sequences report, called on the thread that runs them (the device I/O
+// thread for the full read).
+class CMonitorWnd::DeviceThreadHost : public DeviceHost, public DeviceJobHost {
+ public:
+  explicit DeviceThreadHost(CMonitorWnd& window) : window_(window) {}
+  void StoreFirmwareVersion(int version) override { WriteFirmwareVersion(*window_.store_, version); }
+  void SaveConfiguration() override { orvix::SaveConfiguration(window_.local_->config, *window_.store_); }
+  void PublishDeviceRead() override {
+    window_.CopyOut();
+    PostToWindowTitled(kOptionWindowTitle, WM_OPT_DEVICE_READ_DONE);
+  }
+  void SensorImageReady() override { PostToWindowTitled(kCalibrationWindowTitle, WM_CAL_IMAGE_READY); }
+  // The companion link belongs to the window thread.
+  void SendDpiTable() override { ::PostMessageA(window_.hwnd(), WM_MON_SEND_DPI_TABLE, 0, 0); }
+
+ private:
+  CMonitorWnd& window_;
+};
+
 CMonitorWnd::CMonitorWnd(bool openConfiguration)
     : openConfiguration_(openConfiguration), local_(std::make_unique<SharedDataBlock>()) {
-  std::memset(local_.get(), 0, sizeof *local_);
-  local_->config.CurrentProfile = -1;
+  ClearConfiguration(*local_);
 }
 
 CMonitorWnd::~CMonitorWnd() { Destroy(); }
@@ -88,6 +105,20 @@ LRESULT CMonitorWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       CopyIn();
       ApplyPointerSettingsOfCurrentProfile();
       return 0;
+    case WM_MON_SEND_DPI_TABLE:
+      SendDpiTable();
+      return 0;
+    case WM_MON_SENSOR_IMAGE:
+      if (DeviceState() == 1) device_->sequences().CaptureSensorImage(device_->sensorBitmapPath());
+      return 0;
+    case WM_MON_TRACKING_REPORT:
+      CopyIn();
+      if (DeviceState() == 1) device_->sequences().SendTrackingReport(static_cast<int>(lParam));
+      return 0;
+    case WM_MON_CALIBRATION_MODE:
+      CopyIn();
+      if (DeviceState() == 1) device_->sequences().SetCalibrationMode(static_cast<int>(lParam));
+      return 0;
     case WM_MON_TILT_SCROLL:
       ScrollHtmlView(static_cast<int>(wParam), lParam != 0);
       return 0;
@@ -117,11 +148,13 @@ LRESULT CMonitorWnd::OnCreate() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   ::InitCommonControlsEx(&controls);
 
-  installFolder_ = ModuleFolder();
+  store_ = std::make_unique<SettingsStore>(iniStore_, registry_, systemInfo_);
+  installFolder_ = store_->folder;
   CreateParts();
+  RegisterWithCompanion();
+  core_->WriteFirstRunRecord();
   configPath_ = installFolder_ + "config.ini";
   lightDatabasePath_ = installFolder_ + "LightEffectColorDatabase.bin";
-  core_->WriteFirstRunRecord();
   RegisterSessionNotification();
 
   HKEY mouse = nullptr;
@@ -129,6 +162,7 @@ LRESULT CMonitorWnd::OnCreate() {
                         nullptr) == ERROR_SUCCESS)
     mouseKey_.reset(mouse);
 
+  device_->Bind();
   LoadSettings();
 
   // A second monitor (the block mutex exists) must not start.
@@ -140,32 +174,42 @@ LRESULT CMonitorWnd::OnCreate() {
 
   KeepTimerResolutionWhenHidden();
   actions_->StartMacroThread();
+  device_->StartIoThread();
 
   ::SetWindowLongPtrA(hwnd(), GWL_EXSTYLE, ::GetWindowLongPtrA(hwnd(), GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
   tray_.Attach(hwnd());
 
   OpenDeviceConnection();
-  WriteDeviceState(deviceState_.load() == 1 ? 1 : 0);
-  SendDeviceStatus(deviceState_.load() == 1);
+  SendDeviceStatus(DeviceState() == 1);
+  WriteDeviceState(DeviceState() == 1 ? 1 : 0);
 
   ApplyPointerSettingsOfCurrentProfile();
   StartOsdProgram(installFolder_);
+  ReadDeviceList(*store_, companion_->devices());
   return 0;
 }
 
 void CMonitorWnd::CreateParts() {
+  keys_ = std::make_unique<KeyTableTranslator>(layout_);
   timers_ = std::make_unique<WindowTimers>(hwnd());
-  messenger_ = std::make_unique<WindowMessenger>(hwnd(), [](unsigned, std::intptr_t) {});
+  messenger_ = std::make_unique<WindowMessenger>(
+      hwnd(), [this](unsigned job, std::intptr_t lParam) { device_->PostJob(job, lParam); });
   core_ = std::make_unique<MonitorCore>(
       MonitorPorts{*timers_, *messenger_, *this, *this, *this, sound_, soundMemory_, files_, ini_, clock_, *this,
                    *this, *this, *this, foreground_},
       *local_, installFolder_);
 
+  deviceHost_ = std::make_unique<DeviceThreadHost>(*this);
+  device_ = std::make_unique<MonitorDevice>(*local_, *deviceHost_, *deviceHost_, installFolder_);
+
   companionPorts_ = std::make_unique<CompanionWindowPorts>(
       hwnd(), CompanionWindowPorts::Hooks{
-                  .sendLightReport = nullptr,
+                  .sendLightReport =
+                      [this](std::uint8_t a, std::uint8_t b, std::uint8_t c) {
+                        device_->sequences().SendCompanionLight(a, b, c);
+                      },
                   .updateTrayIcon = [this] { UpdateTrayIcon(); },
-                  .saveDeviceList = nullptr,
+                  .saveDeviceList = [this](const CompanionDeviceList& list) { WriteDeviceList(*store_, list); },
               });
   companion_ = std::make_unique<CompanionLink>(*companionPorts_,
                                                static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(hwnd())));
@@ -173,11 +217,22 @@ void CMonitorWnd::CreateParts() {
   actions_ = std::make_unique<MonitorHostActions>(MonitorHostActions::Context{
       .window = hwnd(),
       .installFolder = installFolder_,
-      .keys = nullptr,
+      .keys = keys_.get(),
       .currentProfile = [this] { return static_cast<const ProfileRecord*>(CurrentProfileRecord(local_->config)); },
       .countdownStart = [this](int seconds) { core_->StartCountdown(seconds); },
       .countdownStop = [this] { core_->StopCountdown(); },
   });
+}
+
+void CMonitorWnd::RegisterWithCompanion() {
+  const std::string folder = CompanionFolder(systemInfo_);
+  if (folder.empty()) return;
+  const std::string path = folder + "TConfig.ini";
+  if (!ini_.FileExists(path)) {
+    ::SHCreateDirectoryExA(nullptr, folder.substr(0, folder.size() - 1).c_str(), nullptr);
+    ini_.CreateEmptyFile(path);
+  }
+  RegisterInCompanionFile(IniFile(iniStore_, path));
 }
 
 void CMonitorWnd::RegisterSessionNotification() {
@@ -192,16 +247,38 @@ void CMonitorWnd::RegisterSessionNotification() {
   }
 }
 
-void CMonitorWnd::LoadSettings() {}
+void CMonitorWnd::LoadSettings() {
+  ClearConfiguration(*local_);
+  LoadConfiguration(local_->config, *store_);
+  if (local_->config.QuickHelpLan == -1) local_->config.QuickHelpLan = DetectLanguage(systemInfo_);
+  DefaultOsdSettings(osd_);
+  ReadOsdSettings(*store_, osd_);
+}
 
-void CMonitorWnd::OpenDeviceConnection() {}
+void CMonitorWnd::OpenDeviceConnection() {
+  if (!device_->Open(hwnd())) return;  // no mouse: wait for its arrival
+  timers_->StartTimer(kForegroundCheckTimerId, kForegroundCheckPeriodMs);
+  if (RunFirmwareCheck()) {
+    ::PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+    return;
+  }
+  ::SetTimer(hwnd(), kTimerFirstRead, kFirstReadDelayMs, nullptr);
+  SetDeviceState(1);
+  UpdateTrayIcon();
+  if (openConfiguration_) OpenConfigurationProgram(installFolder_);
+}
 
 void CMonitorWnd::OnDestroy() {
+  if (device_ && DeviceState() == 1) device_->sequences().SendHostMode(0);
   ::KillTimer(hwnd(), kForegroundCheckTimerId);
   ::KillTimer(hwnd(), kTimerFirstRead);
   if (core_) core_->StopTimers();
   PostToWindowTitled(kOptionWindowTitle, WM_CLOSE);
   CloseOsdWindows();
+  if (device_) {
+    device_->StopIoThread();
+    device_->Close();
+  }
   if (actions_) actions_->StopMacroThread();  // also lets go of any key still held
   if (sessionNotificationRegistered_) {
     using Unregister = BOOL WINAPI(HWND);
@@ -267,12 +344,18 @@ void CMonitorWnd::OnTrayNotify(LPARAM mouseMessage) {
   }
 }
 
-void CMonitorWnd::OnApplyAll(WPARAM) {
+void CMonitorWnd::OnApplyAll(WPARAM wParam) {
   ::OutputDebugStringA("OnApplyAllSetting\n");
   CopyIn();
   ApplyPointerSettingsOfCurrentProfile();
+  ReadOsdSettings(*store_, osd_);
   ForwardOsdSettings();
-  if (deviceState_.load() != 1) return;
+  if (DeviceState() != 1) return;
+  // Written here, on the window thread: the sender's SendMessage returns after the writes.
+  if (wParam == 1)
+    device_->sequences().RestoreFactoryDefaults();
+  else
+    device_->sequences().WriteChangedSettings();
   ResetLightToggle();
   SendDpiTable();
 }
@@ -292,6 +375,7 @@ LRESULT CMonitorWnd::OnCopyData(const COPYDATASTRUCT* data) {
 void CMonitorWnd::OnAmbientLight() {
   std::uint8_t ambient[20];
   if (!ReadCompanionAmbientData(ambient)) return;  // nothing published: nothing defined to send
+  if (DeviceState() == 1) device_->sequences().SendAmbientLight(ambient);
 }
 
 bool CMonitorWnd::CopyIn() { return mapping_ && blockMutex_ && mapping_->CopyIn(*blockMutex_, *local_); }

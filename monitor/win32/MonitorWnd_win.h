@@ -12,6 +12,13 @@
 #include <string>
 
 #include "CompanionWindowPorts_win.h"
+#include "IniStore_win.h"
+#include "KeyboardLayout_win.h"
+#include "Registry_win.h"
+#include "SettingsStore.h"
+#include "SystemInfo_win.h"
+#include "actions/KeyTableTranslator.h"
+#include "device/MonitorDevice_win.h"
 #include "HostActions_win.h"
 #include "OsdSettings.h"
 #include "SharedBlockMapping_win.h"
@@ -54,7 +61,11 @@ class CMonitorWnd : public Window,
   LRESULT OnCopyData(const COPYDATASTRUCT* data);
   void OnAmbientLight();
 
+  class DeviceThreadHost;
+  friend class DeviceThreadHost;
+
   void LoadSettings();
+  void RegisterWithCompanion();
   void CreateParts();
   void RegisterSessionNotification();
   void OpenDeviceConnection();
@@ -80,7 +91,7 @@ class CMonitorWnd : public Window,
   // TrayPort
   void UpdateTrayIcon() override;
   // DevicePort
-  int DeviceState() override { return deviceState_.load(); }
+  int DeviceState() override { return device_->flags().deviceState.load(); }
   void SetDeviceState(int state) override;
   void WaitAfterArrival() override;
   void OpenFeatureDevice() override;
@@ -99,8 +110,17 @@ class CMonitorWnd : public Window,
   RegKeyHandle mouseKey_;
   ModuleHandle wtsapi_;
   bool sessionNotificationRegistered_ = false;
-  std::atomic<int> deviceState_{0};  // 0 never connected, 1 connected, 2 removed; read by the device thread
   OsdSettings osd_{};
+
+  PrivateProfileStore iniStore_;
+  SystemRegistry registry_;
+  WindowsSystemInfo systemInfo_;
+  std::unique_ptr<SettingsStore> store_;
+  ActiveKeyboardLayout layout_;
+  std::unique_ptr<KeyTableTranslator> keys_;
+
+  std::unique_ptr<DeviceThreadHost> deviceHost_;
+  std::unique_ptr<MonitorDevice> device_;
 
   TrayIcon tray_;
   CompanionMessages companionMessages_ = CompanionMessages::Register();
