@@ -1,4 +1,6 @@
-// The IniStore of the programs: the Windows private-profile functions themselves.
+// The IniStore of the programs: the Windows private-profile functions themselves. A path
+// that is not a full path is refused (read as a missing file, not written): the system
+// would take it from the Windows folder.
 #pragma once
 
 #include "IniStore.h"

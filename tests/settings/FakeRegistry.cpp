@@ -12,13 +12,13 @@ std::string Lower(std::string text) {
 
 }  // namespace
 
-FakeRegistry::KeyName FakeRegistry::NameOf(RegistryRoot root, const std::string& subkey) {
+FakeRegistry::KeyPath FakeRegistry::PathOf(RegistryRoot root, const std::string& subkey) {
   return {root, Lower(subkey)};
 }
 
 std::optional<Registry::KeyId> FakeRegistry::OpenKey(RegistryRoot root, const std::string& subkey,
                                                      RegistryAccess access) {
-  const KeyName name = NameOf(root, subkey);
+  const KeyPath name = PathOf(root, subkey);
   if (refused_.count(name) || refusedOpening_.count(name) || !keys_.count(name)) return std::nullopt;
   lastAccess = access;
   open_[nextId_] = name;
@@ -27,7 +27,7 @@ std::optional<Registry::KeyId> FakeRegistry::OpenKey(RegistryRoot root, const st
 
 std::optional<Registry::KeyId> FakeRegistry::CreateKey(RegistryRoot root, const std::string& subkey,
                                                        RegistryAccess access) {
-  const KeyName name = NameOf(root, subkey);
+  const KeyPath name = PathOf(root, subkey);
   if (refused_.count(name)) return std::nullopt;
   keys_[name];
   lastAccess = access;
@@ -57,12 +57,12 @@ bool FakeRegistry::SetString(KeyId key, const char* name, const std::string& tex
 }
 
 void FakeRegistry::Set(RegistryRoot root, const std::string& subkey, const std::string& name, Value value) {
-  keys_[NameOf(root, subkey)][Lower(name)] = std::move(value);
+  keys_[PathOf(root, subkey)][Lower(name)] = std::move(value);
 }
 
 std::optional<std::string> FakeRegistry::Get(RegistryRoot root, const std::string& subkey,
                                              const std::string& name) const {
-  const auto key = keys_.find(NameOf(root, subkey));
+  const auto key = keys_.find(PathOf(root, subkey));
   if (key == keys_.end()) return std::nullopt;
   const auto value = key->second.find(Lower(name));
   if (value == key->second.end()) return std::nullopt;
@@ -70,13 +70,13 @@ std::optional<std::string> FakeRegistry::Get(RegistryRoot root, const std::strin
 }
 
 bool FakeRegistry::HasKey(RegistryRoot root, const std::string& subkey) const {
-  return keys_.count(NameOf(root, subkey)) != 0;
+  return keys_.count(PathOf(root, subkey)) != 0;
 }
 
-void FakeRegistry::Refuse(RegistryRoot root, const std::string& subkey) { refused_.insert(NameOf(root, subkey)); }
+void FakeRegistry::Refuse(RegistryRoot root, const std::string& subkey) { refused_.insert(PathOf(root, subkey)); }
 
 void FakeRegistry::RefuseOpening(RegistryRoot root, const std::string& subkey) {
-  refusedOpening_.insert(NameOf(root, subkey));
+  refusedOpening_.insert(PathOf(root, subkey));
 }
 
 std::string FakeRegistry::Expand(const std::string& text) const {

@@ -46,13 +46,13 @@ class FakeRegistry : public Registry {
   std::map<std::string, std::string> environment;
 
  private:
-  using KeyName = std::pair<RegistryRoot, std::string>;  // subkey in lower case
-  static KeyName NameOf(RegistryRoot root, const std::string& subkey);
+  using KeyPath = std::pair<RegistryRoot, std::string>;  // subkey in lower case
+  static KeyPath PathOf(RegistryRoot root, const std::string& subkey);
   std::string Expand(const std::string& text) const;
 
-  std::map<KeyName, std::map<std::string, Value>> keys_;  // value names in lower case
-  std::set<KeyName> refused_, refusedOpening_;
-  std::map<KeyId, KeyName> open_;
+  std::map<KeyPath, std::map<std::string, Value>> keys_;  // value names in lower case
+  std::set<KeyPath> refused_, refusedOpening_;
+  std::map<KeyId, KeyPath> open_;
   KeyId nextId_ = 1;
 };
 
