@@ -4,6 +4,9 @@
 // Exit code: 0 done, 1 refused, 2 no virtual mouse to talk to.
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdio>
 #include <string>
 
@@ -35,9 +38,27 @@ orvix::FileHandle Connect() {
   }
 }
 
+// The answer's length in 4 bytes, then its text; empty when the pipe broke before.
+std::string ReadAnswer(HANDLE pipe) {
+  std::string received;
+  char buffer[4096];
+  DWORD got = 0;
+  while (::ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+    received.append(buffer, got);
+    if (received.size() < 4) continue;
+    const std::size_t length = static_cast<unsigned char>(received[0]) | static_cast<unsigned char>(received[1]) << 8 |
+                               static_cast<unsigned char>(received[2]) << 16 |
+                               static_cast<std::size_t>(static_cast<unsigned char>(received[3])) << 24;
+    if (received.size() >= 4 + length) return received.substr(4, length);
+  }
+  return "";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The dump is text for tests and pipes as much as for a console: lines end in "\n".
+  ::_setmode(::_fileno(stdout), _O_BINARY);
   std::string command;
   for (int i = 1; i < argc; ++i) {
     if (i > 1) command += ' ';
@@ -56,10 +77,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "The virtual mouse did not take the command\n");
     return 2;
   }
-  std::string answer;
-  char buffer[4096];
-  DWORD got = 0;
-  while (::ReadFile(pipe.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) answer.append(buffer, got);
+  const std::string answer = ReadAnswer(pipe.get());
 
   const std::size_t firstLineEnd = answer.find('\n');
   const std::string status = answer.substr(0, firstLineEnd);

@@ -96,7 +96,12 @@ void ControlServer::ServeClient() {
     command.append(buffer, got);
   }
   if (command.empty()) return;
-  const std::string answer = handler_(command.substr(0, command.find('\n')));
+  // The answer goes out after its length (4 bytes, low byte first): the client then knows
+  // where it ends while the pipe is still open.
+  const std::string text = handler_(command.substr(0, command.find('\n')));
+  std::string answer(4, '\0');
+  for (int i = 0; i < 4; ++i) answer[i] = static_cast<char>((text.size() >> (8 * i)) & 0xFF);
+  answer += text;
 
   std::size_t sent = 0;
   while (sent < answer.size()) {
@@ -111,8 +116,8 @@ void ControlServer::ServeClient() {
     if (put == 0) return;
     sent += put;
   }
-  // The client reads until the pipe breaks; wait for it to hang up before disconnecting,
-  // or the last bytes of the answer could be discarded.
+  // Wait for the client to hang up before disconnecting, or the last bytes of the answer
+  // could be discarded.
   OVERLAPPED hangUp{};
   hangUp.hEvent = ioEvent_.get();
   ::ResetEvent(ioEvent_.get());

@@ -1,5 +1,6 @@
 // The control channel of the virtual mouse: a named pipe served by a thread of the
-// library. A client writes one command line and reads the answer until the pipe closes.
+// library. A client writes one command line ended by a newline and reads the answer: its
+// length in 4 bytes (low byte first), then the text.
 // Only the first library in a session gets the pipe; another copy runs without one.
 #pragma once
 
