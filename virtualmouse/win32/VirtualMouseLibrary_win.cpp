@@ -1,8 +1,5 @@
 #include "VirtualMouseLibrary_win.h"
 
-#include <cstdlib>
-#include <cstring>
-
 #include "ControlCommands.h"
 #include "MemoryFile.h"
 
@@ -40,8 +37,9 @@ VirtualMouseLibrary::VirtualMouseLibrary()
   EventSink& events = *this;
   MemoryStore& store = *this;
   firmware_ = std::make_unique<Firmware>(std::move(memory), events, store, [](int ms) { ::Sleep(static_cast<DWORD>(ms)); });
-  const char* unplugged = std::getenv(kStartUnpluggedVariable);
-  if (unplugged && std::strcmp(unplugged, "1") == 0) firmware_->Unplug();
+  char unplugged[4] = {};
+  if (::GetEnvironmentVariableA(kStartUnpluggedVariable, unplugged, sizeof unplugged) == 1 && unplugged[0] == '1')
+    firmware_->Unplug();
 }
 
 void VirtualMouseLibrary::OpenDevMonitor(HWND window, UINT eventMessage, UINT arrivalMessage) {

@@ -101,12 +101,12 @@ class DeviceLinkTest : public ::testing::Test {
     ::DestroyWindow(window_);
   }
 
-  void Connect() {
+  void Connect(bool mousePresent = true) {
     device_ = std::make_unique<MonitorDevice>(*local_, host_, host_, folder_.path());
     ASSERT_TRUE(device_->Bind());
     ASSERT_TRUE(device_->StartIoThread());
-    ASSERT_TRUE(device_->Open(window_));
-    device_->flags().deviceState = 1;
+    ASSERT_EQ(device_->Open(window_), mousePresent);
+    device_->flags().deviceState = mousePresent ? 1 : 0;
   }
 
   ToolResult Tool(const std::string& arguments) { return RunControlTool(folder_.path(), arguments); }
@@ -199,6 +199,19 @@ TEST_F(DeviceLinkTest, UnpluggingDuringAFullReadAbortsIt) {
   ASSERT_EQ(Tool("replug").exitCode, 0u);
   ASSERT_TRUE(PumpUntil([] { return Posted(WM_MON_DEVICE_ARRIVAL, 1, 0); }, 5000));
   EXPECT_TRUE(device_->link().OpenFeatureDevice());
+}
+
+TEST_F(DeviceLinkTest, AMouseUnpluggedAtStartArrivesLater) {
+  device_.reset();  // unloads the library: the next one starts afresh
+  ::SetEnvironmentVariableA("ORVIX_VIRTUAL_MOUSE_UNPLUGGED", "1");
+  Connect(false);
+  ::SetEnvironmentVariableA("ORVIX_VIRTUAL_MOUSE_UNPLUGGED", nullptr);
+  std::uint8_t version[6] = {9};
+  EXPECT_FALSE(device_->link().ReadReport(version, 6));
+  ASSERT_EQ(Tool("replug").exitCode, 0u);
+  ASSERT_TRUE(PumpUntil([] { return Posted(WM_MON_DEVICE_ARRIVAL, 1, 0); }, 5000));
+  EXPECT_TRUE(device_->link().OpenFeatureDevice());
+  EXPECT_TRUE(device_->link().ReadReport(version, 6));
 }
 
 TEST_F(DeviceLinkTest, TheControlToolExplainsAndRefuses) {
