@@ -1,5 +1,6 @@
 #include "TextIniStore.h"
 
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string_view>
@@ -149,10 +150,20 @@ bool WriteWholeFile(const std::string& path, const std::vector<std::string_view>
     content += line;
     content += "\r\n";
   }
-  std::ofstream out(HostPath(path), std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out.write(content.data(), static_cast<std::streamsize>(content.size()));
-  return static_cast<bool>(out.flush());
+  // An existing file is overwritten and then cut to size rather than truncated first:
+  // some file systems flush a file to disk when it is truncated to nothing and rewritten,
+  // which made every key written cost a disk round trip.
+  const std::string hostPath = HostPath(path);
+  std::error_code error;
+  const bool exists = std::filesystem::is_regular_file(hostPath, error);
+  {
+    std::ofstream out(hostPath, exists ? std::ios::binary | std::ios::in | std::ios::out : std::ios::binary);
+    if (!out) return false;
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    if (!out.flush()) return false;
+  }
+  std::filesystem::resize_file(hostPath, content.size(), error);
+  return !error;
 }
 
 }  // namespace

@@ -40,11 +40,12 @@ class Damage {
   std::string Apply(std::string text) {
     const int steps = Pick(1, 4);
     for (int i = 0; i < steps; ++i) {
-      switch (Pick(0, 4)) {
+      switch (Pick(0, 5)) {
         case 0: FlipBytes(text); break;
         case 1: text.resize(Pick(0, static_cast<int>(text.size()))); break;
         case 2: DeleteLine(text); break;
         case 3: DuplicateLine(text); break;
+        case 4: ExtendLine(text); break;
         default: InsertGarbage(text); break;
       }
     }
@@ -75,6 +76,21 @@ class Damage {
   void DuplicateLine(std::string& text) {
     const auto [start, end] = SomeLine(text);
     text.insert(start, text.substr(start, end - start));
+  }
+
+  // A value far longer than any field, most often a text.
+  void ExtendLine(std::string& text) {
+    const auto line = Pick(0, 3) ? TextLine(text) : SomeLine(text);
+    const std::size_t end = line.second > line.first && text[line.second - 1] == '\n' ? line.second - 1 : line.second;
+    text.insert(end > line.first && text[end - 1] == '\r' ? end - 1 : end, std::string(Pick(300, 3000), 'w'));
+  }
+
+  std::pair<std::size_t, std::size_t> TextLine(const std::string& text) {
+    static constexpr const char* kTextKeys[] = {"ProFileName=", "GameFile0=", "GameFile2=", "Name="};
+    const std::size_t at = text.find(kTextKeys[Pick(0, 3)]);
+    if (at == std::string::npos) return SomeLine(text);
+    const std::size_t lf = text.find('\n', at);
+    return {at, lf == std::string::npos ? text.size() : lf + 1};
   }
 
   void InsertGarbage(std::string& text) {

@@ -78,13 +78,8 @@ TEST(KeyTable, AVirtualKeyTheLayoutLacksKeepsItsOwnRow) {
 TEST(KeyNames, ListedNamesWinOverCharacters) {
   const UsLayout us;
   EXPECT_EQ(KeyNameFromUsage(243, us), "Side Button 1");
-  EXPECT_EQ(KeyNameFromUsage(72, us), "Break");
-  EXPECT_EQ(KeyNameFromUsage(58, us), "F1");
-  EXPECT_EQ(KeyNameFromUsage(231, us), "Right GUI");
-  EXPECT_EQ(KeyNameFromVirtualKey(0x5C, us), "Right Windows Button");
-  EXPECT_EQ(KeyNameFromVirtualKey(0x0D, us), "Enter");
-  EXPECT_EQ(KeyNameFromUsage(40, us), "Enter");
-  EXPECT_EQ(KeyNameFromVirtualKey(0x6C, us), "NumRet");
+  EXPECT_EQ(KeyNameFromUsage(40, us), "Enter");  // the layout's character would be a CR
+  EXPECT_EQ(KeyNameFromVirtualKey(0x5C, us), "Right Windows Button");  // the longest name
 }
 
 }  // namespace
