@@ -8,6 +8,16 @@
 #include "companion/CompanionRegistration.h"
 
 namespace orvix {
+namespace {
+
+std::string Contents(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+}  // namespace
 
 TEST(CompanionRegistration, WritesItsSectionOnceAndRespectsAnExistingEntry) {
   const auto path = std::filesystem::temp_directory_path() / "orvix_tconfig_test.ini";
@@ -16,14 +26,9 @@ TEST(CompanionRegistration, WritesItsSectionOnceAndRespectsAnExistingEntry) {
   IniFile file(store, path.string());
   EXPECT_TRUE(RegisterInCompanionFile(file));
   EXPECT_EQ(file.ReadText("OrvixOne", "WindowName"), "NORVEL Orvix One Mouse Monitor");
-  std::ifstream first(path);
-  std::stringstream before;
-  before << first.rdbuf();
+  const std::string before = Contents(path);
   EXPECT_FALSE(RegisterInCompanionFile(file));  // a second start leaves the file as it is
-  std::ifstream second(path);
-  std::stringstream after;
-  after << second.rdbuf();
-  EXPECT_EQ(before.str(), after.str());
+  EXPECT_EQ(Contents(path), before);
 
   std::filesystem::remove(path);
   file.WriteText("Mouse2", "Name", "ORVIX ONE");  // registered under another section name

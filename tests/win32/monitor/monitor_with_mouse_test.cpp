@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "InstallCopy_win.h"
+#include "MemoryFile.h"
+#include "Messages.h"
+#include "MonitorHarness_win.h"
+
+namespace orvix::test {
+
+// The real monitor with the virtual mouse, driven by the control tool as a person would.
+class MonitorWithMouse : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    monitor_ = std::make_unique<MonitorProcess>(install_.folder());
+    window_ = monitor_->WaitForWindow(15000);
+    ASSERT_NE(window_, nullptr);
+    client_ = OpenBlockWhenReady(15000);
+    ASSERT_TRUE(client_);
+    // The full read of the mouse that follows start-up.
+    ASSERT_TRUE(option_.WaitFor(WM_OPT_DEVICE_READ_DONE, 60000));
+  }
+
+  ProgramResult Mouse(const std::string& arguments) {
+    return RunProgram("\"" + install_.Path("OrvixOneMouseControl.exe") + "\" " + arguments);
+  }
+  std::unique_ptr<SharedDataBlock> Block() {
+    auto block = std::make_unique<SharedDataBlock>();
+    EXPECT_TRUE(client_.CopyIn(*block));
+    return block;
+  }
+  int ConfigInt(const char* key) {
+    return static_cast<int>(::GetPrivateProfileIntA("Setting", key, -100, install_.Path("config.ini").c_str()));
+  }
+  vmouse::MouseMemory MemoryFile() {
+    vmouse::MouseMemory memory;
+    LoadMemoryFile(install_.Path("VirtualMouse.dat"), memory);
+    return memory;
+  }
+
+  InstallCopy install_;
+  FakeOptionWindow option_;
+  std::unique_ptr<MonitorProcess> monitor_;
+  HWND window_ = nullptr;
+  BlockClient client_;
+};
+
+TEST_F(MonitorWithMouse, AnAppliedDpiLevelEndsUpInTheMouse) {
+  auto block = Block();
+  block->config.profiles[1].CpiLevel_X[2] = 20;  // 4000 DPI
+  block->flags = ChangeFlags{};
+  block->flags.settings[1] = 1;
+  ASSERT_TRUE(client_.CopyOut(*block));
+  ::SendMessageA(window_, WM_MON_APPLY_ALL, 0, 0);  // returns after the writes
+
+  const ProgramResult dump = Mouse("dump");
+  ASSERT_EQ(dump.exitCode, 0u) << dump.output;
+  const auto profile1 = dump.output.find("profile 1");
+  ASSERT_NE(profile1, std::string::npos);
+  EXPECT_NE(dump.output.find("dpi levels: 800 1600 4000", profile1), std::string::npos) << dump.output;
+  EXPECT_NE(dump.output.find("host mode: 1"), std::string::npos);
+}
+
+TEST_F(MonitorWithMouse, ButtonsPressedOnTheMouseAreMirroredAndAnnounced) {
+  const int current = Block()->config.CurrentProfile;
+  ASSERT_GE(current, 0);
+  ASSERT_EQ(Mouse("tap 7").exitCode, 0u);  // DPI Up
+  ASSERT_TRUE(option_.WaitFor(WM_OPT_LEVEL_CHANGED, 5000));
+  EXPECT_EQ(Block()->config.profiles[current].Cpi_X, 1);
+
+  EXPECT_NE(Mouse("tap 21").exitCode, 0u);  // no such button: refused, nothing happens
+  ASSERT_EQ(Mouse("tap 16").exitCode, 0u);  // Profile Up
+  ASSERT_TRUE(option_.WaitFor(WM_OPT_PROFILE_CHANGED, 5000));
+  EXPECT_EQ(Block()->config.CurrentProfile, (current + 1) % 5);
+  EXPECT_EQ(ConfigInt("CurrentProfile"), (current + 1) % 5);
+}
+
+TEST_F(MonitorWithMouse, UnpluggingClosesTheConfigurationProgramAndReplugReadsAgain) {
+  EXPECT_EQ(ConfigInt("Device"), 1);
+  ASSERT_EQ(Mouse("unplug").exitCode, 0u);
+  ASSERT_TRUE(option_.WaitFor(WM_CLOSE, 5000));
+  EXPECT_EQ(ConfigInt("Device"), 0);
+  option_.Clear();
+  ASSERT_EQ(Mouse("replug").exitCode, 0u);
+  ASSERT_TRUE(option_.WaitFor(WM_OPT_DEVICE_READ_DONE, 60000));  // about 2 s later, a new full read
+  EXPECT_EQ(ConfigInt("Device"), 1);
+  EXPECT_FALSE(monitor_->HasExited());
+}
+
+TEST_F(MonitorWithMouse, ShutDownLeavesTheMouseOutOfHostMode) {
+  EXPECT_NE(Mouse("dump").output.find("host mode: 1"), std::string::npos);
+  ASSERT_TRUE(monitor_->Close(15000));
+  EXPECT_EQ(MemoryFile().state.hostMode, 0);
+}
+
+}  // namespace orvix::test
