@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "ButtonFunctionCodes.h"
+#include "InputRecorder_win.h"
 #include "InstallCopy_win.h"
 #include "MemoryFile.h"
 #include "Messages.h"
@@ -86,6 +88,42 @@ TEST_F(MonitorWithMouse, UnpluggingClosesTheConfigurationProgramAndReplugReadsAg
   ASSERT_TRUE(option_.WaitFor(WM_OPT_DEVICE_READ_DONE, 60000));  // about 2 s later, a new full read
   EXPECT_EQ(ConfigInt("Device"), 1);
   EXPECT_FALSE(monitor_->HasExited());
+}
+
+TEST_F(MonitorWithMouse, MacroAndShortcutButtonsPressKeysOnTheHost) {
+  auto block = Block();
+  const int p = block->config.CurrentProfile;
+  ASSERT_GE(p, 0);
+  ButtonAssignment& macro = block->config.profiles[p].MacroKeyInfo[12];  // device button 9
+  macro.function = kFunctionMacro;
+  macro.loopCount = 2;
+  macro.eventCount = 2;
+  macro.events[0] = {5, kKeyPress, 10};    // B
+  macro.events[1] = {5, kKeyRelease, 10};
+  ButtonAssignment& shortcut = block->config.profiles[p].MacroKeyInfo[13];  // device button 10
+  shortcut.function = kFunctionShortcut;
+  shortcut.eventCount = 1;
+  shortcut.events[0] = {6, kModifierCtrl, 0};  // Ctrl+C
+  block->flags = ChangeFlags{};
+  block->flags.button[p][12] = 1;
+  block->flags.button[p][13] = 1;
+  ASSERT_TRUE(client_.CopyOut(*block));
+  ::SendMessageA(window_, WM_MON_APPLY_ALL, 0, 0);
+
+  InputRecorder recorder;
+  ASSERT_EQ(Mouse("tap 9").exitCode, 0u);
+  ASSERT_TRUE(recorder.PumpUntil([&] { return recorder.events().size() >= 4; }, 10000));
+  EXPECT_EQ(recorder.Names(), (std::vector<std::string>{"42+", "42-", "42+", "42-"}));
+
+  ASSERT_EQ(Mouse("press 10").exitCode, 0u);
+  ASSERT_TRUE(recorder.PumpUntil([&] { return recorder.events().size() >= 6; }, 10000));
+  ASSERT_EQ(Mouse("release 10").exitCode, 0u);
+  ASSERT_TRUE(recorder.PumpUntil([&] { return recorder.Names().back() == "11-"; }, 10000));
+  const auto names = recorder.Names();
+  ASSERT_GE(names.size(), 8u);
+  EXPECT_EQ(names[4], "11+");
+  EXPECT_EQ(names[5], "43+");
+  EXPECT_EQ(names[names.size() - 2], "43-");  // repeats, if any, come in between
 }
 
 TEST_F(MonitorWithMouse, ShutDownLeavesTheMouseOutOfHostMode) {
