@@ -5,14 +5,10 @@
 #include <cstring>
 
 #include "ButtonFunctionCodes.h"
+#include "FixedText.h"
 
 namespace orvix {
 namespace {
-
-template <std::size_t N>
-std::string TextOf(const char (&text)[N]) {
-  return std::string(text, strnlen(text, N));
-}
 
 // File name and extension of a path.
 std::string FileNameOf(const std::string& path) {
@@ -37,7 +33,7 @@ std::string CompanionLabel(const ButtonAssignment& slot, const CompanionDeviceLi
   const int count = std::clamp(devices.count, 0, kMaxCompanionDevices);
   for (int i = 0; i < count; ++i) {
     if (devices.devices[i].PID != static_cast<std::uint16_t>(slot.companionDevice)) continue;
-    return "Altlayer[+] " + TextOf(devices.devices[i].Name) + (lock ? " Lock" : "");
+    return "Altlayer[+] " + std::string(FixedTextView(devices.devices[i].Name)) + (lock ? " Lock" : "");
   }
   return {};
 }
@@ -98,11 +94,11 @@ std::string ButtonFunctionLabel(const ButtonAssignment& slot, const ProfileRecor
     case kFunctionShortcut:
       return ShortcutLabel(slot, keyName);
     case kFunctionQuicklaunch:
-      return FileNameOf(TextOf(slot.programPath));
+      return FileNameOf(std::string(FixedTextView(slot.programPath)));
     case kFunctionMacro:
-      return TextOf(slot.macroName);
+      return std::string(FixedTextView(slot.macroName));
     case kFunctionTimer:
-      return TextOf(slot.timerName);
+      return std::string(FixedTextView(slot.timerName));
     case kFunctionAltlayerDevice:
       return CompanionLabel(slot, devices, false);
     case kFunctionAltlayerDeviceLock:

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "ButtonFunctionCodes.h"
+#include "FixedText.h"
 #include "ButtonSlots.h"
 
 namespace orvix {
@@ -14,12 +15,6 @@ constexpr std::uint16_t kClassButton = 0x8000;
 constexpr std::uint16_t kClassButtonAnyHigh = 0x9000;
 constexpr std::uint16_t kClassOpenDriver = 0xA000;
 constexpr std::uint16_t kClassMultimedia = 0xF000;
-
-// The array may come from another process without a terminator.
-template <std::size_t N>
-std::string TextOf(const char (&text)[N]) {
-  return std::string(text, strnlen(text, N));
-}
 
 const ButtonAssignment* SlotOfDeviceButton(const ConfigRecord& config, int a) {
   const ProfileRecord* profile = CurrentProfileRecord(config);
@@ -42,7 +37,7 @@ void DispatchHostButtonEvent(std::uint32_t eventCode, const ConfigRecord& config
     case kClassQuicklaunch:
       if (b != 0) return;
       if (const ButtonAssignment* slot = SlotOfDeviceButton(config, a); slot && slot->function == kFunctionQuicklaunch)
-        actions.OpenProgram(TextOf(slot->programPath));
+        actions.OpenProgram(std::string(FixedTextView(slot->programPath)));
       return;
     case kClassButton:
       if (b != 0) return;

@@ -153,8 +153,6 @@ LRESULT CMonitorWnd::OnCreate() {
   CreateParts();
   RegisterWithCompanion();
   core_->WriteFirstRunRecord();
-  configPath_ = installFolder_ + "config.ini";
-  lightDatabasePath_ = installFolder_ + "LightEffectColorDatabase.bin";
   RegisterSessionNotification();
 
   HKEY mouse = nullptr;

@@ -101,8 +101,6 @@ class CMonitorWnd : public Window,
 
   bool openConfiguration_;
   std::string installFolder_;
-  std::string configPath_;
-  std::string lightDatabasePath_;
 
   std::unique_ptr<SharedDataBlock> local_;
   std::optional<SharedBlockMutex> blockMutex_;
