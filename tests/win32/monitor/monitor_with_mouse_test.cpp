@@ -10,6 +10,16 @@
 #include "MonitorHarness_win.h"
 
 namespace orvix::test {
+namespace {
+
+std::vector<WPARAM> scrolls;
+
+LRESULT CALLBACK ScrollRecorder(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_HSCROLL) scrolls.push_back(wParam);
+  return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
 
 // The real monitor with the virtual mouse, driven by the control tool as a person would.
 class MonitorWithMouse : public ::testing::Test {
@@ -124,6 +134,30 @@ TEST_F(MonitorWithMouse, MacroAndShortcutButtonsPressKeysOnTheHost) {
   EXPECT_EQ(names[4], "11+");
   EXPECT_EQ(names[5], "43+");
   EXPECT_EQ(names[names.size() - 2], "43-");  // repeats, if any, come in between
+}
+
+TEST_F(MonitorWithMouse, ATiltScrollsTheWindowUnderTheCursor) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = &ScrollRecorder;
+  wc.hInstance = ::GetModuleHandleA(nullptr);
+  wc.lpszClassName = "OrvixTiltTarget";
+  ::RegisterClassA(&wc);
+  HWND target = ::CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "tilt target", WS_POPUP | WS_VISIBLE | WS_HSCROLL,
+                                  200, 200, 300, 200, nullptr, nullptr, wc.hInstance, nullptr);
+  ASSERT_NE(target, nullptr);
+  ::SetCursorPos(350, 300);
+  PumpFor(50);
+  scrolls.clear();
+  const int tiltSpeed = [&] {
+    auto block = Block();
+    return block->config.profiles[block->config.CurrentProfile].TiltSpeed;
+  }();
+  ASSERT_GT(tiltSpeed, 0);
+  ASSERT_EQ(Mouse("event 0x1000 255").exitCode, 0u);  // tilt to the left
+  const DWORD start = ::GetTickCount();
+  while (static_cast<int>(scrolls.size()) < tiltSpeed && ::GetTickCount() - start < 5000) PumpFor(20);
+  EXPECT_EQ(scrolls, std::vector<WPARAM>(static_cast<std::size_t>(tiltSpeed), SB_LINELEFT));
+  ::DestroyWindow(target);
 }
 
 TEST_F(MonitorWithMouse, ShutDownLeavesTheMouseOutOfHostMode) {
