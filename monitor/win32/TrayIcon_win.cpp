@@ -42,11 +42,12 @@ void TrayIcon::SetWanted(bool wanted) {
 
 void TrayIcon::OnTaskbarCreated() {
   shown_ = false;  // the new shell has no icon of ours
+  retries_ = 0;
   if (wanted_ && !Add()) ScheduleRetry();
 }
 
 void TrayIcon::OnRetryTimer() {
-  if (!wanted_ || shown_ || Add()) ::KillTimer(owner_, kRetryTimerId);
+  if (!wanted_ || shown_ || Add() || ++retries_ >= kMostRetries) ::KillTimer(owner_, kRetryTimerId);
 }
 
 bool TrayIcon::Add() {
@@ -66,7 +67,9 @@ void TrayIcon::Remove() {
   shown_ = false;
 }
 
-void TrayIcon::ScheduleRetry() { ::SetTimer(owner_, kRetryTimerId, kRetryPeriodMs, nullptr); }
+void TrayIcon::ScheduleRetry() {
+  if (retries_ < kMostRetries) ::SetTimer(owner_, kRetryTimerId, kRetryPeriodMs, nullptr);
+}
 
 void ShowTrayMenu(HWND owner) {
   MenuHandle menu(::CreatePopupMenu());

@@ -14,6 +14,9 @@ class TrayIcon {
   static constexpr UINT kIconId = 102;
   static constexpr UINT_PTR kRetryTimerId = 620;   // retries a failed add
   static constexpr UINT kRetryPeriodMs = 2000;
+  // A shell without a notification area would have us retry forever: after a minute we
+  // wait for its "TaskbarCreated" instead.
+  static constexpr int kMostRetries = 30;
 
   void Attach(HWND owner);
   // Shows or removes the icon.
@@ -33,6 +36,7 @@ class TrayIcon {
   UINT taskbarCreated_ = 0;
   IconHandle icon_;
   bool wanted_ = false;
+  int retries_ = 0;
   bool shown_ = false;
 };
 

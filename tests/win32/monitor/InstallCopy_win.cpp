@@ -22,9 +22,14 @@ std::string UnixToWindowsPath(const std::string& path) {
 }  // namespace
 
 std::string BuildInstallFolder() {
-  const char* binary = std::getenv("ORVIX_BINARY_DIR");
-  if (!binary) throw std::runtime_error("ORVIX_BINARY_DIR is not set");
-  return UnixToWindowsPath(binary) + "\\OrvixOne\\";
+  if (const char* binary = std::getenv("ORVIX_BINARY_DIR")) return UnixToWindowsPath(binary) + "\\OrvixOne\\";
+  // Run by hand: test and benchmark programs sit in a folder beside the install folder.
+  char path[MAX_PATH] = {};
+  const DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path, n < MAX_PATH ? n : 0);
+  folder = folder.substr(0, folder.find_last_of('\\'));
+  folder = folder.substr(0, folder.find_last_of('\\') + 1);
+  return folder + "OrvixOne\\";
 }
 
 InstallCopy::InstallCopy() {
