@@ -58,6 +58,7 @@ TEST_F(MonitorEvents, UsageCountersAreCountedSavedAndAnnounced) {
 }
 
 TEST_F(MonitorEvents, GarbageEventsChangeNothingAndTheMonitorKeepsRunning) {
+  ASSERT_TRUE(option_.WaitFor(WM_OPT_DEVICE_READ_DONE, 60000));  // the mouse's own profile is in
   const auto before = Block();
   for (unsigned cls : {0x0000u, 0x1A00u, 0x2000u, 0xB000u, 0xC000u, 0xFFFFu, 0x12345678u})
     for (unsigned data : {0u, 6u, 0xFFFFu, 0xFFFFFFFFu}) Post(cls, data);
