@@ -2,34 +2,15 @@
 
 #include <memory>
 
-#include "InstallCopy_win.h"
 #include "Messages.h"
-#include "MonitorHarness_win.h"
+#include "RunningMonitor_win.h"
 
 namespace orvix::test {
 
 // The HID library's role is played here: the test posts the device event messages itself.
-class MonitorEvents : public ::testing::Test {
+class MonitorEvents : public RunningMonitor {
  protected:
-  void SetUp() override {
-    monitor_ = std::make_unique<MonitorProcess>(install_.folder());
-    window_ = monitor_->WaitForWindow(15000);
-    ASSERT_NE(window_, nullptr);
-    client_ = OpenBlockWhenReady(15000);
-    ASSERT_TRUE(client_);
-  }
   void Post(unsigned eventClass, unsigned data) { ::PostMessageA(window_, WM_MON_DEVICE_EVENT, eventClass, data); }
-  std::unique_ptr<SharedDataBlock> Block() {
-    auto block = std::make_unique<SharedDataBlock>();
-    EXPECT_TRUE(client_.CopyIn(*block));
-    return block;
-  }
-
-  InstallCopy install_;
-  FakeOptionWindow option_;
-  std::unique_ptr<MonitorProcess> monitor_;
-  HWND window_ = nullptr;
-  BlockClient client_;
 };
 
 TEST_F(MonitorEvents, ProfileAndDpiChangesOnTheMouseAreMirroredAndAnnounced) {

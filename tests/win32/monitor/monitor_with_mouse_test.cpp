@@ -4,10 +4,9 @@
 
 #include "ButtonFunctionCodes.h"
 #include "InputRecorder_win.h"
-#include "InstallCopy_win.h"
 #include "MemoryFile.h"
 #include "Messages.h"
-#include "MonitorHarness_win.h"
+#include "RunningMonitor_win.h"
 
 namespace orvix::test {
 namespace {
@@ -22,14 +21,11 @@ LRESULT CALLBACK ScrollRecorder(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 }  // namespace
 
 // The real monitor with the virtual mouse, driven by the control tool as a person would.
-class MonitorWithMouse : public ::testing::Test {
+class MonitorWithMouse : public RunningMonitor {
  protected:
   void SetUp() override {
-    monitor_ = std::make_unique<MonitorProcess>(install_.folder());
-    window_ = monitor_->WaitForWindow(15000);
-    ASSERT_NE(window_, nullptr);
-    client_ = OpenBlockWhenReady(15000);
-    ASSERT_TRUE(client_);
+    RunningMonitor::SetUp();
+    if (HasFatalFailure()) return;
     // The full read of the mouse that follows start-up.
     ASSERT_TRUE(option_.WaitFor(WM_OPT_DEVICE_READ_DONE, 60000));
   }
@@ -37,25 +33,11 @@ class MonitorWithMouse : public ::testing::Test {
   ProgramResult Mouse(const std::string& arguments) {
     return RunProgram("\"" + install_.Path("OrvixOneMouseControl.exe") + "\" " + arguments);
   }
-  std::unique_ptr<SharedDataBlock> Block() {
-    auto block = std::make_unique<SharedDataBlock>();
-    EXPECT_TRUE(client_.CopyIn(*block));
-    return block;
-  }
-  int ConfigInt(const char* key) {
-    return static_cast<int>(::GetPrivateProfileIntA("Setting", key, -100, install_.Path("config.ini").c_str()));
-  }
   vmouse::MouseMemory MemoryFile() {
     vmouse::MouseMemory memory;
     LoadMemoryFile(install_.Path("VirtualMouse.dat"), memory);
     return memory;
   }
-
-  InstallCopy install_;
-  FakeOptionWindow option_;
-  std::unique_ptr<MonitorProcess> monitor_;
-  HWND window_ = nullptr;
-  BlockClient client_;
 };
 
 TEST_F(MonitorWithMouse, AnAppliedDpiLevelEndsUpInTheMouse) {
