@@ -34,7 +34,7 @@ void FeedbackSoundPlayer::PlayFeedbackSound(int number) {
   if (loaded < kWaveHeaderSize) return;
 
   ScaleSamples(wave, loaded, tenths);
-  output_.Play(wave, loaded);
+  output_.Play(wave, loaded, path);
 }
 
 }  // namespace orvix

@@ -62,12 +62,13 @@ class PointerSettingsPort {
 };
 
 // The system's sound output. Play starts asynchronous playback of a whole wave file held in
-// memory and returns at once; the memory must stay untouched until the next Purge.
+// memory and returns at once; the memory must stay untouched until the next Purge. `path`
+// names the file the wave came from, for the debugger trace.
 class SoundOutputPort {
  public:
   virtual ~SoundOutputPort() = default;
   virtual void Purge() = 0;
-  virtual void Play(const std::uint8_t* wave, std::size_t size) = 0;
+  virtual void Play(const std::uint8_t* wave, std::size_t size, const std::string& path) = 0;
 };
 
 // Memory for the sound buffer: committed and locked, so that playback never pages.

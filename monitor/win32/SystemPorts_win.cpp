@@ -52,8 +52,11 @@ void WindowMessenger::PostDeviceJob(unsigned job, std::intptr_t lParam) {
 
 void SystemSound::Purge() { ::PlaySoundA(nullptr, nullptr, 0); }
 
-void SystemSound::Play(const std::uint8_t* wave, std::size_t) {
-  ::PlaySoundA(reinterpret_cast<LPCSTR>(wave), nullptr, SND_MEMORY | SND_ASYNC | SND_NOWAIT);
+void SystemSound::Play(const std::uint8_t* wave, std::size_t, const std::string& path) {
+  const BOOL played = ::PlaySoundA(reinterpret_cast<LPCSTR>(wave), nullptr, SND_MEMORY | SND_ASYNC | SND_NOWAIT);
+  const std::string line = "PlayFeedbackSound " + path.substr(path.find_last_of('\\') + 1) +
+                           (played ? "\n" : " (no sound device)\n");
+  ::OutputDebugStringA(line.c_str());
 }
 
 std::size_t LockedSoundMemory::PageSize() {

@@ -34,11 +34,12 @@ class WindowMessenger : public MessengerPort {
   std::function<void(unsigned, std::intptr_t)> postDeviceJob_;
 };
 
-// PlaySound from memory, asynchronously, without waiting for a busy sound device.
+// PlaySound from memory, asynchronously, without waiting for a busy sound device. Each sound
+// leaves a trace line with its file name, also when the system has no sound device.
 class SystemSound : public SoundOutputPort {
  public:
   void Purge() override;
-  void Play(const std::uint8_t* wave, std::size_t size) override;
+  void Play(const std::uint8_t* wave, std::size_t size, const std::string& path) override;
 };
 
 // Committed and locked pages, so that playback from memory never pages.

@@ -83,13 +83,15 @@ class FakePointerSettings : public PointerSettingsPort {
 class FakeSoundOutput : public SoundOutputPort {
  public:
   void Purge() override { ++purges; }
-  void Play(const std::uint8_t* wave, std::size_t size) override {
+  void Play(const std::uint8_t* wave, std::size_t size, const std::string& path) override {
     played.emplace_back(wave, wave + size);
+    playedPaths.push_back(path);
     playedFrom.push_back(wave);
   }
   int purges = 0;
   std::vector<std::vector<std::uint8_t>> played;
   std::vector<const std::uint8_t*> playedFrom;
+  std::vector<std::string> playedPaths;
 };
 
 class FakeSoundMemory : public SoundMemoryPort {

@@ -155,6 +155,8 @@ TEST_F(FeedbackSoundPlayerTest, LoadsScalesAndPlaysFromTheReusedBuffer) {
   EXPECT_EQ(SampleAt(output_.played[1], 0), 70);
   EXPECT_EQ(output_.playedFrom[0], output_.playedFrom[1]);
   EXPECT_EQ(memory_.allocations.size(), 1u);
+  EXPECT_EQ(output_.playedPaths,
+            (std::vector<std::string>{"C:\\O\\Wave\\Volume\\go.wav", "C:\\O\\Wave\\Volume\\1600.wav"}));
 }
 
 TEST_F(FeedbackSoundPlayerTest, MissingFileOrNumberStopsTheSoundAndPlaysNothing) {

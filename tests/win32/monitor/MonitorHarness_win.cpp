@@ -25,9 +25,13 @@ FakeOptionWindow::FakeOptionWindow() {
   ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
-FakeOptionWindow::~FakeOptionWindow() {
+FakeOptionWindow::~FakeOptionWindow() { Destroy(); }
+
+void FakeOptionWindow::Destroy() {
+  if (!hwnd_) return;
   ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
   ::DestroyWindow(hwnd_);
+  hwnd_ = nullptr;
 }
 
 LRESULT CALLBACK FakeOptionWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -20,6 +20,8 @@ class FakeOptionWindow {
   FakeOptionWindow();
   ~FakeOptionWindow();
   HWND hwnd() const { return hwnd_; }
+  // As if the configuration program had ended.
+  void Destroy();
 
   // Pumps this thread's messages until `message` has arrived `count` times in all, or the
   // time is up. True when it arrived.

@@ -4,7 +4,6 @@
 
 #include "ButtonFunctionCodes.h"
 #include "InputRecorder_win.h"
-#include "MemoryFile.h"
 #include "Messages.h"
 #include "RunningMonitor_win.h"
 
@@ -19,26 +18,6 @@ LRESULT CALLBACK ScrollRecorder(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 }
 
 }  // namespace
-
-// The real monitor with the virtual mouse, driven by the control tool as a person would.
-class MonitorWithMouse : public RunningMonitor {
- protected:
-  void SetUp() override {
-    RunningMonitor::SetUp();
-    if (HasFatalFailure()) return;
-    // The full read of the mouse that follows start-up.
-    ASSERT_TRUE(option_.WaitFor(WM_OPT_DEVICE_READ_DONE, 60000));
-  }
-
-  ProgramResult Mouse(const std::string& arguments) {
-    return RunProgram("\"" + install_.Path("OrvixOneMouseControl.exe") + "\" " + arguments);
-  }
-  vmouse::MouseMemory MemoryFile() {
-    vmouse::MouseMemory memory;
-    LoadMemoryFile(install_.Path("VirtualMouse.dat"), memory);
-    return memory;
-  }
-};
 
 TEST_F(MonitorWithMouse, AnAppliedDpiLevelEndsUpInTheMouse) {
   auto block = Block();
