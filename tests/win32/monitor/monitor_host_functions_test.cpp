@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "ButtonFunctionCodes.h"
+#include "companion/CompanionRecords.h"
 #include "DebugOutputListener_win.h"
 #include "RunningMonitor_win.h"
 
@@ -89,6 +91,67 @@ class WinampRegistration {
   bool ok_;
 };
 
+// A window that stands in for the companion application and records the records it is sent.
+class FakeCompanion {
+ public:
+  struct Record {
+    ULONG_PTR type;
+    std::vector<std::uint8_t> bytes;
+  };
+  FakeCompanion() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = &Procedure;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "OrvixTestCompanion";
+    ::RegisterClassA(&wc);
+    hwnd_ = ::CreateWindowA(wc.lpszClassName, "companion", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance,
+                            nullptr);
+    records().clear();
+  }
+  ~FakeCompanion() { ::DestroyWindow(hwnd_); }
+  HWND hwnd() const { return hwnd_; }
+  static std::vector<Record>& records() {
+    static std::vector<Record> received;
+    return received;
+  }
+  static const Record* Find(ULONG_PTR type) {
+    for (const Record& r : records())
+      if (r.type == type) return &r;
+    return nullptr;
+  }
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COPYDATA) {
+      const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+      const auto* bytes = static_cast<const std::uint8_t*>(data->lpData);
+      records().push_back({data->dwData, std::vector<std::uint8_t>(bytes, bytes + data->cbData)});
+      return TRUE;
+    }
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+  }
+  HWND hwnd_;
+};
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+  const DWORD start = ::GetTickCount();
+  while (!done()) {
+    if (::GetTickCount() - start >= timeoutMs) return false;
+    PumpFor(20);
+  }
+  return true;
+}
+
+// A device record as the companion application sends it: 64 bytes.
+std::vector<std::uint8_t> CompanionDeviceRecordBytes(std::uint16_t productId, const char* name) {
+  std::vector<std::uint8_t> record(64, 0);
+  record[0] = 0x34, record[1] = 0x12;  // its vendor id
+  record[2] = static_cast<std::uint8_t>(productId), record[3] = static_cast<std::uint8_t>(productId >> 8);
+  for (int i = 0; name[i] && i < 20; ++i) record[static_cast<std::size_t>(4 + 2 * i)] = static_cast<std::uint8_t>(name[i]);
+  record[44] = 0x20, record[45] = 0x03;  // 800 DPI at level 0
+  return record;
+}
+
 }  // namespace
 
 using HostFunctions = MonitorWithMouse;
@@ -156,14 +219,15 @@ TEST_F(HostFunctions, MediaButtonsDriveTheChosenPlayer) {
 
   FakeWinamp winamp;
   ASSERT_TRUE(winamp);
-  for (const char* button : {"tap 9", "tap 9", "tap 10", "tap 11"}) {
+  AssignButton(13, [](ButtonAssignment& slot) { slot.function = kFunctionPreviousTrack; });
+  for (const char* button : {"tap 9", "tap 9", "tap 10", "tap 11", "tap 13"}) {
     const std::size_t before = FakeWinamp::commands().size();
     ASSERT_EQ(Mouse(button).exitCode, 0u);
     const DWORD start = ::GetTickCount();
     while (FakeWinamp::commands().size() == before && ::GetTickCount() - start < 5000) PumpFor(20);
   }
-  // Play and pause alternate; then Next and Stop.
-  EXPECT_EQ(FakeWinamp::commands(), (std::vector<WPARAM>{40045, 40046, 40048, 40047}));
+  // Play and pause alternate; then Next, Stop and Previous.
+  EXPECT_EQ(FakeWinamp::commands(), (std::vector<WPARAM>{40045, 40046, 40048, 40047, 40044}));
 
   const std::string player = install_.Path("Winamp\\winamp.exe");
   InstallStandIn(player);
@@ -171,6 +235,55 @@ TEST_F(HostFunctions, MediaButtonsDriveTheChosenPlayer) {
   ASSERT_TRUE(registration);
   ASSERT_EQ(Mouse("tap 12").exitCode, 0u);
   EXPECT_TRUE(WaitForStart(player, 10000)) << "the player was not started";
+}
+
+TEST_F(HostFunctions, TheCompanionApplicationIsToldOfTheMouseAndOfItsLayerButtons) {
+  FakeCompanion companion;
+  ASSERT_NE(companion.hwnd(), nullptr);
+  // The companion application announces itself; the monitor answers with our device and DPI table.
+  ::PostMessageA(window_, WM_MON_PARLY_STATUS, 6, reinterpret_cast<LPARAM>(companion.hwnd()));
+  ASSERT_TRUE(PumpUntil([] { return FakeCompanion::Find(kCompanionCopyDataBase + kRecordDpiTable) != nullptr; }, 5000));
+  const FakeCompanion::Record* device = FakeCompanion::Find(kCompanionCopyDataBase + kRecordDeviceConnected);
+  ASSERT_NE(device, nullptr);
+  ASSERT_GE(device->bytes.size(), 8u);
+  EXPECT_EQ(device->bytes[0] | device->bytes[1] << 8, kOrvixOneVendorId);
+  EXPECT_EQ(device->bytes[2] | device->bytes[3] << 8, kOrvixOneProductId);
+  EXPECT_EQ(static_cast<HWND>(ULongToHandle(device->bytes[4] | device->bytes[5] << 8 | device->bytes[6] << 16 |
+                                            static_cast<ULONG>(device->bytes[7]) << 24)),
+            window_);
+
+  // A layer button for companion device 0x0BEE reports press to the companion application.
+  AssignButton(9, [](ButtonAssignment& slot) {
+    slot.function = kFunctionAltlayerDevice;
+    slot.companionDevice = 0x0BEE;
+  });
+  ASSERT_EQ(Mouse("tap 9").exitCode, 0u);
+  ASSERT_TRUE(PumpUntil([] { return FakeCompanion::Find(kCompanionCopyDataBase + 245) != nullptr; }, 5000));
+  const std::vector<std::uint8_t>& layer = FakeCompanion::Find(kCompanionCopyDataBase + 245)->bytes;
+  ASSERT_EQ(layer.size(), 10u);
+  EXPECT_EQ(layer[4], 245);
+  EXPECT_EQ(layer[7] | layer[8] << 8, 0x0BEE);
+  EXPECT_EQ(layer[9], 0);  // a press
+
+  // Device records from the companion application: exactly 64 bytes are taken.
+  const auto send = [&](const std::vector<std::uint8_t>& bytes) {
+    COPYDATASTRUCT data{0, static_cast<DWORD>(bytes.size()), const_cast<std::uint8_t*>(bytes.data())};
+    ::SendMessageA(window_, WM_COPYDATA, reinterpret_cast<WPARAM>(companion.hwnd()), reinterpret_cast<LPARAM>(&data));
+  };
+  std::vector<std::uint8_t> tooShort = CompanionDeviceRecordBytes(0x0BEF, "Short Pad");
+  tooShort.pop_back();
+  send(tooShort);
+  send(CompanionDeviceRecordBytes(0x0BEE, "Parly Keys"));
+  ASSERT_TRUE(option_.WaitFor(WM_OPT_PARLY_DEVICES_CHANGED, 5000));
+  PumpFor(200);
+  EXPECT_EQ(option_.Count(WM_OPT_PARLY_DEVICES_CHANGED), 1);
+  const std::string list = install_.Path("DeviceInfo.ini");
+  char name[64] = {};
+  ::GetPrivateProfileStringA("Device0", "Name", "", name, sizeof name, list.c_str());
+  EXPECT_STREQ(name, "Parly Keys");
+  EXPECT_EQ(::GetPrivateProfileIntA("Device0", "PID", 0, list.c_str()), 0x0BEEu);
+  EXPECT_EQ(::GetPrivateProfileIntA("Device0", "CPI 0", 0, list.c_str()), 800u);
+  EXPECT_EQ(::GetPrivateProfileIntA("Setting", "Count", 0, list.c_str()), 1u);
 }
 
 }  // namespace orvix::test
