@@ -48,16 +48,21 @@ std::vector<std::string> SoundsOf(const DebugOutputListener& listener) {
   return sounds;
 }
 
+// A hidden top-level window of class `className`, registered on first use.
+HWND HiddenWindow(const char* className, WNDPROC procedure) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = ::GetModuleHandleA(nullptr);
+  wc.lpszClassName = className;
+  ::RegisterClassA(&wc);
+  return ::CreateWindowA(className, className, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
+}
+
 // A window that stands in for Winamp's main window and records its commands.
 class FakeWinamp {
  public:
   FakeWinamp() {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = &Procedure;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.lpszClassName = "Winamp v1.x";
-    ::RegisterClassA(&wc);
-    hwnd_ = ::CreateWindowA(wc.lpszClassName, "Winamp", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
+    hwnd_ = HiddenWindow("Winamp v1.x", &Procedure);
     commands().clear();
   }
   ~FakeWinamp() { ::DestroyWindow(hwnd_); }
@@ -99,13 +104,7 @@ class FakeCompanion {
     std::vector<std::uint8_t> bytes;
   };
   FakeCompanion() {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = &Procedure;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.lpszClassName = "OrvixTestCompanion";
-    ::RegisterClassA(&wc);
-    hwnd_ = ::CreateWindowA(wc.lpszClassName, "companion", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance,
-                            nullptr);
+    hwnd_ = HiddenWindow("OrvixTestCompanion", &Procedure);
     records().clear();
   }
   ~FakeCompanion() { ::DestroyWindow(hwnd_); }
