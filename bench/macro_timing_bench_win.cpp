@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "InputRecorder_win.h"
+#include "KeyboardLayout_win.h"
 #include "actions/MacroPlayer.h"
 #include "actions/SystemInput_win.h"
 
@@ -22,7 +23,9 @@ namespace {
 class F24Only : public orvix::KeyTranslator {
  public:
   std::uint8_t VirtualKeyOf(std::uint8_t) const override { return VK_F24; }
-  std::uint8_t ScanCodeOf(std::uint8_t vk) const override { return orvix::LayoutScanCodes::ScanCodeOf(vk); }
+  std::uint8_t ScanCodeOf(std::uint8_t vk) const override {
+    return static_cast<std::uint8_t>(orvix::ActiveKeyboardLayout().ScanCodeFromVirtualKey(vk));
+  }
 };
 
 double NowMs() {

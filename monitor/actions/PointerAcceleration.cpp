@@ -2,9 +2,9 @@
 
 namespace orvix {
 
-AccelerationToApply ChooseAcceleration(int accelerationFlag, MouseAcceleration registry) {
+AccelerationToApply ChooseAcceleration(int accelerationFlag, AccelerationTriple registry) {
   const bool anySet = registry.speed != 0 || registry.threshold1 != 0 || registry.threshold2 != 0;
-  if (accelerationFlag != 1 && anySet) return {MouseAcceleration{}, true};
+  if (accelerationFlag != 1 && anySet) return {AccelerationTriple{}, true};
   return {registry, false};
 }
 

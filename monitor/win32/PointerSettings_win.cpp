@@ -29,7 +29,7 @@ void WriteZero(HKEY key, const char* name) {
 void ApplyPointerSettings(ProfileRecord& profile, HKEY mouseKey, HWND self) {
   ::SetDoubleClickTime(static_cast<UINT>(profile.DbleClickSpeed));
 
-  MouseAcceleration registry;
+  AccelerationTriple registry{};
   registry.speed = ReadNumber(mouseKey, "MouseSpeed");
   registry.threshold2 = ReadNumber(mouseKey, "MouseThreshold2");
   registry.threshold1 = ReadNumber(mouseKey, "MouseThreshold1");

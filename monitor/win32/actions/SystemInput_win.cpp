@@ -38,10 +38,6 @@ void SystemInput::Mouse(std::uint32_t flags, std::int32_t data) {
   ::mouse_event(flags, 0, 0, static_cast<DWORD>(data), static_cast<ULONG_PTR>(::GetMessageExtraInfo()));
 }
 
-std::uint8_t LayoutScanCodes::ScanCodeOf(std::uint8_t virtualKey) {
-  return static_cast<std::uint8_t>(::MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
-}
-
 PrecisionClock::PrecisionClock() {
   ::QueryPerformanceFrequency(&frequency_);
   timer_.reset(::CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS));

@@ -15,12 +15,6 @@ class SystemInput : public InputSink {
   void Mouse(std::uint32_t flags, std::int32_t data) override;
 };
 
-// The active keyboard layout's scan codes; virtual keys come from the key table.
-class LayoutScanCodes {
- public:
-  static std::uint8_t ScanCodeOf(std::uint8_t virtualKey);
-};
-
 class PrecisionClock : public PlaybackClock {
  public:
   PrecisionClock();

@@ -5,6 +5,7 @@
 #include "InputRecorder_win.h"
 #include "actions/HeldInputGuard.h"
 #include "actions/MacroPlayer.h"
+#include "KeyboardLayout_win.h"
 #include "actions/SystemInput_win.h"
 
 namespace orvix::test {
@@ -17,7 +18,9 @@ class LetterKeys : public KeyTranslator {
     if (usage >= 4 && usage <= 29) return static_cast<std::uint8_t>('A' + usage - 4);
     return usage == 225 ? 0xA0 : 0;
   }
-  std::uint8_t ScanCodeOf(std::uint8_t vk) const override { return LayoutScanCodes::ScanCodeOf(vk); }
+  std::uint8_t ScanCodeOf(std::uint8_t vk) const override {
+    return static_cast<std::uint8_t>(ActiveKeyboardLayout().ScanCodeFromVirtualKey(vk));
+  }
 };
 
 class NoTrace : public TraceSink {
