@@ -5,6 +5,7 @@
 #include "InputRecorder_win.h"
 #include "actions/HeldInputGuard.h"
 #include "actions/MacroPlayer.h"
+#include "actions/Shortcut.h"
 #include "KeyboardLayout_win.h"
 #include "actions/SystemInput_win.h"
 
@@ -74,6 +75,19 @@ TEST(InjectedInput, ALongPressRepeatsAndAStopReleasesNewestFirst) {
   EXPECT_EQ(names[3], "41+");
   EXPECT_EQ(names[names.size() - 2], "41-");
   EXPECT_EQ(names.back(), "10-");
+  EXPECT_FALSE(playback.input.AnythingHeld());
+}
+
+TEST(InjectedInput, AShortcutWithCtrlAndShiftIsPressedRepeatedAndLetGoInReverse) {
+  InputRecorder recorder;
+  Playback playback;
+  const ShortcutPorts ports{playback.input, playback.keys, playback.clock};
+  const ShortcutWord word{22, 0x06};  // S with modifier byte 0x06: Ctrl and Shift
+  ShortcutPress(word, ports);
+  ShortcutRepeat(word, ports);
+  ShortcutRelease(word, ports);
+  ASSERT_TRUE(recorder.PumpUntil([&] { return recorder.events().size() >= 8; }, 10000));
+  EXPECT_EQ(recorder.Names(), (std::vector<std::string>{"11+", "10+", "53+", "53-", "53+", "53-", "10-", "11-"}));
   EXPECT_FALSE(playback.input.AnythingHeld());
 }
 
