@@ -1,7 +1,7 @@
 // The monitor's costs, measured against the real OrvixOneMonitor.exe and the virtual mouse
 // in a private copy of the install folder:
 //   idle     CPU time over wall time while the mouse is connected and nothing happens,
-//            and the peak working set;
+//            and the peak working set (under Wine, the Linux figures of the process);
 //   apply    the time of SendMessage(WM_MON_APPLY_ALL) for one changed profile, less the
 //            waits the device protocol mandates for it (report 6 + status polling + pause);
 //   events   from posting a DPI change (1325) to WM_OPT_LEVEL_CHANGED at our window.
@@ -14,12 +14,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "InstallCopy_win.h"
 #include "Messages.h"
 #include "MonitorHarness_win.h"
 #include "SharedBlockMapping_win.h"
+#include "UnixProcessStats_win.h"
 
 using namespace orvix;
 using namespace orvix::test;
@@ -57,16 +60,29 @@ int main(int argc, char** argv) {
   HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
 
   // Idle: the foreground check runs every 2 s; nothing else should.
+  const std::string folder = install.folder().substr(0, install.folder().size() - 1);
+  const std::string folderName = folder.substr(folder.find_last_of('\\') + 1);
+  const auto unixStats = [&] { return bench::ReadUnixProcessStats("OrvixOneMonitor.exe", folderName); };
+  const bool wine = bench::RunningUnderWine();
+  const auto unixBefore = wine ? unixStats() : std::nullopt;
   const double cpuBefore = CpuMs(process);
   const double wallBefore = NowMs();
   PumpFor(static_cast<DWORD>(idleSeconds) * 1000);
   const double cpu = CpuMs(process) - cpuBefore;
   const double wall = NowMs() - wallBefore;
+  const auto unixAfter = wine ? unixStats() : std::nullopt;
   PROCESS_MEMORY_COUNTERS memory{};
   memory.cb = sizeof memory;
   ::GetProcessMemoryInfo(process, &memory, sizeof memory);
-  std::printf("idle: %d s, CPU %.1f ms = %.4f %% of one core, peak working set %.1f MB\n", idleSeconds, cpu,
-              100.0 * cpu / wall, static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0));
+  if (wine && unixBefore && unixAfter) {
+    const double unixCpu = unixAfter->cpuMs - unixBefore->cpuMs;
+    std::printf("idle: %d s, CPU %.0f ms = %.4f %% of one core, peak resident %.1f MB (Linux figures of the Wine "
+                "process, Wine's own loader and libraries included)\n",
+                idleSeconds, unixCpu, 100.0 * unixCpu / wall, unixAfter->peakRssMb);
+  } else {
+    std::printf("idle: %d s, CPU %.1f ms = %.4f %% of one core, peak working set %.1f MB\n", idleSeconds, cpu,
+                100.0 * cpu / wall, static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0));
+  }
 
   // Apply: one profile's settings changed.
   auto mapping = SharedBlockMapping::Open();
