@@ -2,43 +2,16 @@
 // makes the running monitor start a program, count down aloud or drive a media player.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
-#include <sstream>
 
 #include "ButtonFunctionCodes.h"
 #include "companion/CompanionRecords.h"
 #include "DebugOutputListener_win.h"
 #include "RunningMonitor_win.h"
+#include "StandInProgram_win.h"
 
 namespace orvix::test {
 namespace {
-
-// The stand-in program, built beside the test programs.
-std::string StartedProgramPath() {
-  char path[MAX_PATH] = {};
-  const DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  const std::string self(path, n < MAX_PATH ? n : 0);
-  return self.substr(0, self.find_last_of('\\') + 1) + "started_program.exe";
-}
-
-// Copies the stand-in to `path`; its note of having run is "<path>.started".
-void InstallStandIn(const std::string& path) {
-  ::CreateDirectoryA(path.substr(0, path.find_last_of('\\')).c_str(), nullptr);
-  ASSERT_TRUE(::CopyFileA(StartedProgramPath().c_str(), path.c_str(), FALSE)) << path;
-}
-
-// The command line the stand-in at `path` noted, once it has run.
-std::optional<std::string> WaitForStart(const std::string& path, DWORD timeoutMs) {
-  const DWORD start = ::GetTickCount();
-  do {
-    std::ifstream note(path + ".started");
-    std::stringstream text;
-    if (note && (text << note.rdbuf()) && !text.str().empty()) return text.str();
-    PumpFor(50);
-  } while (::GetTickCount() - start < timeoutMs);
-  return std::nullopt;
-}
 
 // The feedback sounds the monitor played, by file name, in order.
 std::vector<std::string> SoundsOf(const DebugOutputListener& listener) {
@@ -157,8 +130,8 @@ using HostFunctions = MonitorWithMouse;
 
 TEST_F(HostFunctions, QuicklaunchAndOpenDriverStartTheirPrograms) {
   const std::string game = install_.Path("Games\\Launch Me.exe");
-  InstallStandIn(game);
-  InstallStandIn(install_.Path("OrvixOneOption.exe"));
+  ASSERT_TRUE(InstallStandIn(game));
+  ASSERT_TRUE(InstallStandIn(install_.Path("OrvixOneOption.exe")));
   AssignButton(9, [&](ButtonAssignment& slot) {
     slot.function = kFunctionQuicklaunch;
     std::snprintf(slot.programPath, sizeof slot.programPath, "%s", game.c_str());
@@ -229,7 +202,7 @@ TEST_F(HostFunctions, MediaButtonsDriveTheChosenPlayer) {
   EXPECT_EQ(FakeWinamp::commands(), (std::vector<WPARAM>{40045, 40046, 40048, 40047, 40044}));
 
   const std::string player = install_.Path("Winamp\\winamp.exe");
-  InstallStandIn(player);
+  ASSERT_TRUE(InstallStandIn(player));
   const WinampRegistration registration(player);
   ASSERT_TRUE(registration);
   ASSERT_EQ(Mouse("tap 12").exitCode, 0u);

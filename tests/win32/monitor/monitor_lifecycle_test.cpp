@@ -4,6 +4,7 @@
 #include "Messages.h"
 #include "MonitorHarness_win.h"
 #include "SharedBlockMapping_win.h"
+#include "StandInProgram_win.h"
 
 namespace orvix::test {
 
@@ -26,6 +27,20 @@ TEST(MonitorLifecycle, RunsOnceSharesTheBlockAndClosesTheConfigurationProgramOnE
   ASSERT_TRUE(monitor.Close(10000));
   EXPECT_EQ(monitor.ExitCode(), 0u);
   EXPECT_GE(option.Count(WM_CLOSE), 1);
+}
+
+TEST(MonitorLifecycle, ASecondStartWithOneHasTheFirstOpenTheConfigurationProgram) {
+  InstallCopy install;
+  const std::string option = install.Path("OrvixOneOption.exe");
+  ASSERT_TRUE(InstallStandIn(option));
+  MonitorProcess monitor(install.folder());
+  ASSERT_NE(monitor.WaitForWindow(15000), nullptr);
+  ASSERT_FALSE(WaitForStart(option, 500)) << "started before it was asked for";
+
+  MonitorProcess second(install.folder(), "1");
+  EXPECT_TRUE(second.HasExited(10000));
+  EXPECT_TRUE(WaitForStart(option, 10000));
+  EXPECT_FALSE(monitor.HasExited());
 }
 
 TEST(MonitorLifecycle, AMonitorWhoseBlockMutexIsTakenEndsWithoutAWindow) {
