@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 
 #include "ButtonFunctionCodes.h"
@@ -125,6 +126,35 @@ TEST_F(MonitorWithMouse, ShutDownLeavesTheMouseOutOfHostMode) {
   EXPECT_NE(Mouse("dump").output.find("host mode: 1"), std::string::npos);
   ASSERT_TRUE(monitor_->Close(15000));
   EXPECT_EQ(MemoryFile().state.hostMode, 0);
+}
+
+TEST_F(MonitorWithMouse, AHostileBlockIsSurvivedAndNeverReachesTheMouse) {
+  auto block = Block();
+  const int current = block->config.CurrentProfile;
+  block->config.CurrentProfile = 7;
+  block->config.WindowsProfile = 99;
+  for (ProfileRecord& profile : block->config.profiles) {
+    profile.SoundVolume = 1000;
+    profile.Cpi_X = -5;
+    profile.TiltSpeed = 1000000;
+  }
+  std::memset(&block->flags, 0xFF, sizeof block->flags);
+  ASSERT_TRUE(client_.CopyOut(*block));
+  for (UINT message : {WM_MON_APPLY_ALL, WM_MON_RELOAD_SHARED, WM_MON_RELOAD_POINTER})
+    ::SendMessageA(window_, message, 0, 0);
+  ASSERT_EQ(Mouse("tap 7").exitCode, 0u);  // DPI Up with no valid current profile in the block
+  ASSERT_EQ(Mouse("event 0x1000 255").exitCode, 0u);
+  PumpFor(1000);
+
+  EXPECT_FALSE(monitor_->HasExited());
+  const ProgramResult dump = Mouse("dump");
+  EXPECT_NE(dump.output.find("current profile: " + std::to_string(current)), std::string::npos) << dump.output;
+  // The monitor still answers, and a sane block is taken again.
+  block->config.CurrentProfile = current;
+  block->flags = ChangeFlags{};
+  ASSERT_TRUE(client_.CopyOut(*block));
+  ::SendMessageA(window_, WM_MON_RELOAD_SHARED, 0, 0);
+  EXPECT_EQ(Block()->config.CurrentProfile, current);
 }
 
 }  // namespace orvix::test
