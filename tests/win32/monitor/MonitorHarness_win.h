@@ -38,6 +38,17 @@ class FakeOptionWindow {
 // Pumps this thread's messages for `ms`.
 void PumpFor(DWORD ms);
 
+// Pumps this thread's messages until `done()` holds or the time is up; true when it held.
+template <typename Predicate>
+bool PumpUntil(Predicate done, DWORD timeoutMs) {
+  const DWORD start = ::GetTickCount();
+  while (!done()) {
+    if (::GetTickCount() - start >= timeoutMs) return false;
+    PumpFor(20);
+  }
+  return true;
+}
+
 class MonitorProcess {
  public:
   // Starts "<folder>OrvixOneMonitor.exe <arguments>".

@@ -91,9 +91,7 @@ TEST_F(GameProfiles, AGameInFrontSelectsItsProfileAndLeavingItReturnsToTheWindow
 
   // Once it is closed, the Windows profile returns.
   option_.Destroy();
-  const DWORD start = ::GetTickCount();
-  while (Block()->config.CurrentProfile != windowsProfile && ::GetTickCount() - start < 10000) PumpFor(200);
-  EXPECT_EQ(Block()->config.CurrentProfile, windowsProfile);
+  EXPECT_TRUE(PumpUntil([&] { return Block()->config.CurrentProfile == windowsProfile; }, 10000));
   EXPECT_NE(Mouse("dump").output.find("current profile: " + std::to_string(windowsProfile)), std::string::npos);
   ::DestroyWindow(game);
 }

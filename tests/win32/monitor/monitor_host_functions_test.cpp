@@ -2,7 +2,6 @@
 // makes the running monitor start a program, count down aloud or drive a media player.
 #include <gtest/gtest.h>
 
-#include <functional>
 
 #include "ButtonFunctionCodes.h"
 #include "companion/CompanionRecords.h"
@@ -105,15 +104,6 @@ class FakeCompanion {
   HWND hwnd_;
 };
 
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-  const DWORD start = ::GetTickCount();
-  while (!done()) {
-    if (::GetTickCount() - start >= timeoutMs) return false;
-    PumpFor(20);
-  }
-  return true;
-}
-
 // A device record as the companion application sends it: 64 bytes.
 std::vector<std::uint8_t> CompanionDeviceRecordBytes(std::uint16_t productId, const char* name) {
   std::vector<std::uint8_t> record(64, 0);
@@ -195,8 +185,7 @@ TEST_F(HostFunctions, MediaButtonsDriveTheChosenPlayer) {
   for (const char* button : {"tap 9", "tap 9", "tap 10", "tap 11", "tap 13"}) {
     const std::size_t before = FakeWinamp::commands().size();
     ASSERT_EQ(Mouse(button).exitCode, 0u);
-    const DWORD start = ::GetTickCount();
-    while (FakeWinamp::commands().size() == before && ::GetTickCount() - start < 5000) PumpFor(20);
+    PumpUntil([&] { return FakeWinamp::commands().size() > before; }, 5000);
   }
   // Play and pause alternate; then Next, Stop and Previous.
   EXPECT_EQ(FakeWinamp::commands(), (std::vector<WPARAM>{40045, 40046, 40048, 40047, 40044}));
