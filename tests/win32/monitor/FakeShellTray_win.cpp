@@ -62,13 +62,7 @@ std::optional<TrayCommand> DecodeTrayCopyData(const COPYDATASTRUCT& data) {
 }  // namespace
 
 FakeShellTray::FakeShellTray() {
-  HINSTANCE instance = ::GetModuleHandleA(nullptr);
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = &FakeShellTray::Procedure;
-  wc.hInstance = instance;
-  wc.lpszClassName = kShellTrayClass;
-  ::RegisterClassA(&wc);
-  hwnd_ = ::CreateWindowA(kShellTrayClass, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, instance, nullptr);
+  hwnd_ = HiddenWindow(kShellTrayClass, &FakeShellTray::Procedure);
   if (!hwnd_) throw std::runtime_error("cannot create the tray stand-in");
   ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }

@@ -12,15 +12,17 @@ constexpr char kFakeOptionClass[] = "OrvixTestOptionWindow";
 
 }  // namespace
 
-FakeOptionWindow::FakeOptionWindow() {
-  HINSTANCE instance = ::GetModuleHandleA(nullptr);
+HWND HiddenWindow(const char* className, WNDPROC procedure, const char* title) {
   WNDCLASSA wc{};
-  wc.lpfnWndProc = &FakeOptionWindow::Procedure;
-  wc.hInstance = instance;
-  wc.lpszClassName = kFakeOptionClass;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = ::GetModuleHandleA(nullptr);
+  wc.lpszClassName = className;
   ::RegisterClassA(&wc);
-  hwnd_ = ::CreateWindowA(kFakeOptionClass, kOptionWindowTitle, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, instance,
-                          nullptr);
+  return ::CreateWindowA(className, title, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
+}
+
+FakeOptionWindow::FakeOptionWindow() {
+  hwnd_ = HiddenWindow(kFakeOptionClass, &FakeOptionWindow::Procedure, kOptionWindowTitle);
   if (!hwnd_) throw std::runtime_error("cannot create the stand-in option window");
   ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }

@@ -35,6 +35,9 @@ class FakeOptionWindow {
   std::vector<UINT> received_;
 };
 
+// A hidden top-level window of class `className` (registered on first use) with `title`.
+HWND HiddenWindow(const char* className, WNDPROC procedure, const char* title = "");
+
 // Pumps this thread's messages for `ms`.
 void PumpFor(DWORD ms);
 

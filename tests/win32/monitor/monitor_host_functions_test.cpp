@@ -20,16 +20,6 @@ std::vector<std::string> SoundsOf(const DebugOutputListener& listener) {
   return sounds;
 }
 
-// A hidden top-level window of class `className`, registered on first use.
-HWND HiddenWindow(const char* className, WNDPROC procedure) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = procedure;
-  wc.hInstance = ::GetModuleHandleA(nullptr);
-  wc.lpszClassName = className;
-  ::RegisterClassA(&wc);
-  return ::CreateWindowA(className, className, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
-}
-
 // A window that stands in for Winamp's main window and records its commands.
 class FakeWinamp {
  public:
