@@ -41,16 +41,15 @@ bool RunningUnderWine() {
 
 std::optional<UnixProcessStats> ReadUnixProcessStats(const std::string& part1, const std::string& part2) {
   WIN32_FIND_DATAA found;
-  HANDLE search = ::FindFirstFileA("Z:\\proc\\*", &found);
-  if (search == INVALID_HANDLE_VALUE) return std::nullopt;
+  const FindHandle search(::FindFirstFileA("Z:\\proc\\*", &found));
+  if (!search) return std::nullopt;
   std::optional<std::string> match;
   do {
     const std::string name = found.cFileName;
     if (name.find_first_not_of("0123456789") != std::string::npos) continue;
     const std::string commandLine = ReadWholeFile("Z:\\proc\\" + name + "\\cmdline");
     if (commandLine.find(part1) != std::string::npos && commandLine.find(part2) != std::string::npos) match = name;
-  } while (!match && ::FindNextFileA(search, &found));
-  ::FindClose(search);
+  } while (!match && ::FindNextFileA(search.get(), &found));
   if (!match) return std::nullopt;
 
   // Fields 14 and 15 of stat, counted after the command name in parentheses.
@@ -64,7 +63,6 @@ std::optional<UnixProcessStats> ReadUnixProcessStats(const std::string& part1, c
   stats.cpuMs = (std::atof(field[11].c_str()) + std::atof(field[12].c_str())) * 1000.0 / kClockTicksPerSecond;
   const std::string status = ReadWholeFile("Z:\\proc\\" + *match + "\\status");
   stats.peakRssMb = StatusKb(status, "VmHWM:") / 1024.0;
-  stats.rssMb = StatusKb(status, "VmRSS:") / 1024.0;
   return stats;
 }
 

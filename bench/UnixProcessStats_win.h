@@ -13,7 +13,6 @@ bool RunningUnderWine();
 struct UnixProcessStats {
   double cpuMs = 0;       // user + system time
   double peakRssMb = 0;   // VmHWM
-  double rssMb = 0;       // VmRSS
 };
 
 // The first Unix process whose command line contains both parts.

@@ -75,4 +75,13 @@ struct VirtualMemoryTraits {
 };
 using VirtualMemory = UniqueHandle<VirtualMemoryTraits>;
 
+// A directory search of FindFirstFile.
+struct FindTraits {
+  using Handle = HANDLE;
+  static Handle Invalid() { return INVALID_HANDLE_VALUE; }
+  static bool IsValid(Handle h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+  static void Close(Handle h) { ::FindClose(h); }
+};
+using FindHandle = UniqueHandle<FindTraits>;
+
 }  // namespace orvix

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "WinHandles.h"
+
 namespace orvix::test {
 namespace {
 
@@ -47,9 +49,7 @@ InstallCopy::InstallCopy() {
   const std::string source = BuildInstallFolder();
   for (const char* item : {"*.exe", "*.dll", "Wave", "Gif", "help", "FWUpdate"}) {
     WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA((source + item).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) continue;
-    ::FindClose(search);
+    if (!FindHandle(::FindFirstFileA((source + item).c_str(), &found))) continue;  // nothing of that kind
     const std::string from = DoubleTerminated(source + item);
     const std::string into = DoubleTerminated(to);
     SHFILEOPSTRUCTA op{};
