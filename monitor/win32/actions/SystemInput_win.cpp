@@ -2,6 +2,8 @@
 
 #include <mmsystem.h>
 
+#include <algorithm>
+
 #include "ProcAddress_win.h"
 
 namespace orvix {
@@ -38,10 +40,54 @@ void SystemInput::Mouse(std::uint32_t flags, std::int32_t data) {
   ::mouse_event(flags, 0, 0, static_cast<DWORD>(data), static_cast<ULONG_PTR>(::GetMessageExtraInfo()));
 }
 
+namespace {
+
+using NtDelayExecutionFn = LONG NTAPI(BOOLEAN alertable, const LARGE_INTEGER* interval);
+
+NtDelayExecutionFn* NtDelayExecution() {
+  static NtDelayExecutionFn* const delay =
+      ProcAddress<NtDelayExecutionFn>(::GetModuleHandleA("ntdll.dll"), "NtDelayExecution");
+  return delay;
+}
+
+long long MicrosecondsSince(const LARGE_INTEGER& start, const LARGE_INTEGER& frequency) {
+  LARGE_INTEGER now;
+  ::QueryPerformanceCounter(&now);
+  return (now.QuadPart - start.QuadPart) * 1000000 / frequency.QuadPart;
+}
+
+// Whether a non-alertable delay of a few microseconds really returns within a fraction of
+// a millisecond. Under Wine it is a plain select() inside the process, precise to tens of
+// microseconds, while its waitable timers go through the Wine server and wake up to a
+// millisecond late; on Windows every such delay lasts at least a timer tick (0.5 ms or more).
+// Measured once per process.
+bool ShortDelaysArePrecise() {
+  static const bool precise = [] {
+    NtDelayExecutionFn* delay = NtDelayExecution();
+    if (!delay) return false;
+    LARGE_INTEGER frequency;
+    ::QueryPerformanceFrequency(&frequency);
+    constexpr long long kPreciseUs = 350;
+    for (int i = 0; i < 3; ++i) {  // all three: one lucky short delay proves nothing
+      LARGE_INTEGER start;
+      ::QueryPerformanceCounter(&start);
+      LARGE_INTEGER fiftyUs;
+      fiftyUs.QuadPart = -500;  // relative, in 100 ns units
+      delay(FALSE, &fiftyUs);
+      if (MicrosecondsSince(start, frequency) > kPreciseUs) return false;
+    }
+    return true;
+  }();
+  return precise;
+}
+
+}  // namespace
+
 PrecisionClock::PrecisionClock() {
   ::QueryPerformanceFrequency(&frequency_);
+  preciseDelays_ = ShortDelaysArePrecise();
   timer_.reset(::CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS));
-  highResolution_ = static_cast<bool>(timer_);
+  highResolution_ = static_cast<bool>(timer_) || preciseDelays_;
   if (!timer_) timer_.reset(::CreateWaitableTimerW(nullptr, TRUE, nullptr));
   interrupt_.reset(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
 }
@@ -54,7 +100,35 @@ PlaybackTime PrecisionClock::Now() const {
   return PlaybackTime(seconds * 1000000 + rest * 1000000 / frequency_.QuadPart);
 }
 
+void PrecisionClock::Interrupt() {
+  interrupted_.store(true);
+  ::SetEvent(interrupt_.get());
+}
+
+void PrecisionClock::ClearInterrupt() {
+  interrupted_.store(false);
+  ::ResetEvent(interrupt_.get());
+}
+
 bool PrecisionClock::SleepUntil(PlaybackTime deadline) {
+  return preciseDelays_ ? SleepInSlices(deadline) : SleepOnTimer(deadline);
+}
+
+bool PrecisionClock::SleepInSlices(PlaybackTime deadline) {
+  // Short slices, so that a stop is seen within one; the flag needs no call to the server.
+  constexpr long long kSliceUs = 2000;
+  NtDelayExecutionFn* delay = NtDelayExecution();
+  for (;;) {
+    if (interrupted_.load()) return false;
+    const long long remaining = (deadline - Now()).count();
+    if (remaining <= 0) return true;
+    LARGE_INTEGER interval;
+    interval.QuadPart = -std::min(remaining, kSliceUs) * 10;  // relative, in 100 ns units
+    delay(FALSE, &interval);
+  }
+}
+
+bool PrecisionClock::SleepOnTimer(PlaybackTime deadline) {
   // The timer wakes us a little before the deadline; the rest is waited out by yielding,
   // so that a late wake-up of the timer does not make the event late.
   constexpr long long kSpinUs = 500;

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <atomic>
+
 #include "WinHandles.h"
 #include "actions/SyntheticInput.h"
 
@@ -20,14 +22,20 @@ class PrecisionClock : public PlaybackClock {
   PrecisionClock();
   PlaybackTime Now() const override;
   bool SleepUntil(PlaybackTime deadline) override;
-  void Interrupt() override { ::SetEvent(interrupt_.get()); }
-  void ClearInterrupt() override { ::ResetEvent(interrupt_.get()); }
+  void Interrupt() override;
+  void ClearInterrupt() override;
+  // Whether waits are precise without timeBeginPeriod(1).
   bool highResolution() const { return highResolution_; }
 
  private:
+  bool SleepInSlices(PlaybackTime deadline);
+  bool SleepOnTimer(PlaybackTime deadline);
+
   LARGE_INTEGER frequency_{};
   KernelHandle timer_;
   KernelHandle interrupt_;
+  std::atomic<bool> interrupted_{false};
+  bool preciseDelays_ = false;  // short native delays keep their length (Wine)
   bool highResolution_ = false;
 };
 
