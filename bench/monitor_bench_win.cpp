@@ -6,7 +6,7 @@
 //            waits the device protocol mandates for it (report 6 + status polling + pause);
 //   events   from posting a DPI change (1325) to WM_OPT_LEVEL_CHANGED at our window.
 //
-//   scripts/wine-run build/win32/bench/monitor_bench.exe [idle-seconds]
+//   scripts/wine-run build/win32/bench/monitor_bench.exe [idle-seconds]   (or build/win64/…)
 #include <windows.h>
 #include <psapi.h>
 

@@ -10,6 +10,7 @@
 #include "Messages.h"
 #include "PointerSettings_win.h"
 #include "ProcAddress_win.h"
+#include "WindowField_win.h"
 #include "Configuration.h"
 #include "DeviceList.h"
 #include "FixedText.h"
@@ -209,8 +210,7 @@ void CMonitorWnd::CreateParts() {
                   .updateTrayIcon = [this] { UpdateTrayIcon(); },
                   .saveDeviceList = [this](const CompanionDeviceList& list) { WriteDeviceList(*store_, list); },
               });
-  companion_ = std::make_unique<CompanionLink>(*companionPorts_,
-                                               static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(hwnd())));
+  companion_ = std::make_unique<CompanionLink>(*companionPorts_, WindowToField(hwnd()));
 
   actions_ = std::make_unique<MonitorHostActions>(MonitorHostActions::Context{
       .window = hwnd(),

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "MonitorHarness_win.h"
+#include "WindowField_win.h"
 
 namespace orvix::test {
 namespace {
@@ -45,16 +46,14 @@ std::optional<Record> ReadRecord(const COPYDATASTRUCT& data) {
   return record;
 }
 
-HWND WindowFromLong(DWORD value) { return reinterpret_cast<HWND>(static_cast<ULONG_PTR>(value)); }
-
 // The record of a WM_COPYDATA sent to the tray: Windows' own layout when its signature is
 // there, else Wine's. Nothing when the data is too short for either.
 std::optional<TrayCommand> DecodeTrayCopyData(const COPYDATASTRUCT& data) {
   if (const auto windows = ReadRecord<WindowsTrayRecord>(data); windows && windows->signature == kWindowsTraySignature)
-    return TrayCommand{windows->command, WindowFromLong(windows->hWnd), windows->uID, windows->uFlags,
+    return TrayCommand{windows->command, WindowFromField(windows->hWnd), windows->uID, windows->uFlags,
                        windows->uCallbackMessage, Tip(windows->szTip)};
   if (const auto wine = ReadRecord<WineTrayRecord>(data))
-    return TrayCommand{static_cast<DWORD>(data.dwData), WindowFromLong(static_cast<DWORD>(wine->hWnd)), wine->uID,
+    return TrayCommand{static_cast<DWORD>(data.dwData), WindowFromField(static_cast<DWORD>(wine->hWnd)), wine->uID,
                        wine->uFlags, wine->uCallbackMessage, Tip(wine->szTip)};
   return std::nullopt;
 }

@@ -141,7 +141,7 @@ ProgramResult RunProgram(const std::string& commandLine, DWORD timeoutMs) {
   std::string line = commandLine;
   if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
                         &info))
-    throw std::runtime_error("cannot start: " + commandLine);
+    throw std::runtime_error("cannot start (error " + std::to_string(::GetLastError()) + "): " + commandLine);
   KernelHandle process(info.hProcess), thread(info.hThread);
   writer.reset();  // only the child holds the write end now: end of output = end of program
 

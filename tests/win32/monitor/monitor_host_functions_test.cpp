@@ -8,6 +8,7 @@
 #include "DebugOutputListener_win.h"
 #include "RunningMonitor_win.h"
 #include "StandInProgram_win.h"
+#include "WindowField_win.h"
 
 namespace orvix::test {
 namespace {
@@ -199,8 +200,8 @@ TEST_F(HostFunctions, TheCompanionApplicationIsToldOfTheMouseAndOfItsLayerButton
   ASSERT_GE(device->bytes.size(), 8u);
   EXPECT_EQ(device->bytes[0] | device->bytes[1] << 8, kOrvixOneVendorId);
   EXPECT_EQ(device->bytes[2] | device->bytes[3] << 8, kOrvixOneProductId);
-  EXPECT_EQ(static_cast<HWND>(ULongToHandle(device->bytes[4] | device->bytes[5] << 8 | device->bytes[6] << 16 |
-                                            static_cast<ULONG>(device->bytes[7]) << 24)),
+  EXPECT_EQ(WindowFromField(device->bytes[4] | device->bytes[5] << 8 | device->bytes[6] << 16 |
+                            static_cast<std::uint32_t>(device->bytes[7]) << 24),
             window_);
 
   // A layer button for companion device 0x0BEE reports press to the companion application.
