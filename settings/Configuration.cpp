@@ -61,25 +61,38 @@ int LoadConfiguration(ConfigRecord& record, const SettingsStore& store) {
 }
 
 int SaveConfiguration(const ConfigRecord& record, const SettingsStore& store) {
-  if (const ProfileRecord* current = CurrentProfileRecord(record)) WritePointerRegistry(*current, store.registry);
-  const IniFile config = store.FileOf(kConfigFile);
-  config.WriteInt(kSetting, "CurrentProfile", record.CurrentProfile);
-  config.WriteInt(kSetting, "WindowsProfile", record.WindowsProfile);
-  config.WriteInt(kSetting, "QuickHelpLan", record.QuickHelpLan);
-  config.WriteInt(kSetting, "MouseType", record.MouseType);
-  config.WriteInt(kSetting, "LiftOnFlag", record.LiftOnFlag);
-  config.WriteInt(kSetting, "TrackControlFlag", record.TrackControlFlag);
-  config.WriteBlock(kSetting, "InfoData", record.InfoData);
-  for (int i = 0; i < kProfiles; ++i) WriteProfileFile(record.profiles[i], ProfileFilePath(store, i), store.ini);
+  SaveConfigurationFiles(record, store);
   return 1;
 }
 
-bool WriteCurrentProfile(const SettingsStore& store, int slot) {
-  return store.FileOf(kConfigFile).WriteInt(kSetting, "CurrentProfile", slot);
+bool SaveConfigurationFiles(const ConfigRecord& record, const SettingsStore& store) {
+  if (const ProfileRecord* current = CurrentProfileRecord(record)) WritePointerRegistry(*current, store.registry);
+  return store.WriteFiles([&](const SettingsStore& staged) {
+    const IniFile config = staged.FileOf(kConfigFile);
+    config.WriteInt(kSetting, "CurrentProfile", record.CurrentProfile);
+    config.WriteInt(kSetting, "WindowsProfile", record.WindowsProfile);
+    config.WriteInt(kSetting, "QuickHelpLan", record.QuickHelpLan);
+    config.WriteInt(kSetting, "MouseType", record.MouseType);
+    config.WriteInt(kSetting, "LiftOnFlag", record.LiftOnFlag);
+    config.WriteInt(kSetting, "TrackControlFlag", record.TrackControlFlag);
+    config.WriteBlock(kSetting, "InfoData", record.InfoData);
+    for (int i = 0; i < kProfiles; ++i) WriteProfileFile(record.profiles[i], ProfileFilePath(staged, i), staged.ini);
+  });
 }
 
+namespace {
+
+// One key of "config.ini", section "Setting", replaced with the file.
+bool WriteSettingInt(const SettingsStore& store, const char* key, int value) {
+  return store.WriteFiles([&](const SettingsStore& staged) { staged.FileOf(kConfigFile).WriteInt(kSetting, key, value); });
+}
+
+}  // namespace
+
+bool WriteCurrentProfile(const SettingsStore& store, int slot) { return WriteSettingInt(store, "CurrentProfile", slot); }
+
 bool WriteFirmwareVersion(const SettingsStore& store, int version) {
-  return store.FileOf(kConfigFile).WriteInt(kSetting, "FWVersion", version);
+  return WriteSettingInt(store, "FWVersion", version);
 }
 
 int ReadFirmwareVersion(const SettingsStore& store) {
@@ -87,25 +100,26 @@ int ReadFirmwareVersion(const SettingsStore& store) {
 }
 
 bool WriteInfoData(const SettingsStore& store, const StatisticsBlock& statistics) {
-  return store.FileOf(kConfigFile).WriteBlock(kSetting, "InfoData", statistics);
+  return store.WriteFiles(
+      [&](const SettingsStore& staged) { staged.FileOf(kConfigFile).WriteBlock(kSetting, "InfoData", statistics); });
 }
 
 bool WriteLiftAndTracking(const SettingsStore& store, const ConfigRecord& record) {
-  const IniFile config = store.FileOf(kConfigFile);
-  const bool lift = config.WriteInt(kSetting, "LiftOnFlag", record.LiftOnFlag);
-  const bool tracking = config.WriteInt(kSetting, "TrackControlFlag", record.TrackControlFlag);
-  return lift && tracking;
+  return store.WriteFiles([&](const SettingsStore& staged) {
+    const IniFile config = staged.FileOf(kConfigFile);
+    config.WriteInt(kSetting, "LiftOnFlag", record.LiftOnFlag);
+    config.WriteInt(kSetting, "TrackControlFlag", record.TrackControlFlag);
+  });
 }
 
-bool WriteDeviceState(const SettingsStore& store, int connected) {
-  return store.FileOf(kConfigFile).WriteInt(kSetting, "Device", connected);
-}
+bool WriteDeviceState(const SettingsStore& store, int connected) { return WriteSettingInt(store, "Device", connected); }
 
 bool WriteProfileFileName(const SettingsStore& store, int slot, const std::string& fileName) {
   if (slot < 0 || slot >= kProfiles) return false;
   char section[16];
   std::snprintf(section, sizeof section, "Profile%d", slot + 1);
-  return store.FileOf(kConfigFile).WriteText(section, "FileName", fileName);
+  return store.WriteFiles(
+      [&](const SettingsStore& staged) { staged.FileOf(kConfigFile).WriteText(section, "FileName", fileName); });
 }
 
 void DefaultOsdSettings(OsdSettings& settings) {

@@ -25,9 +25,13 @@ void DefaultConfiguration(ConfigRecord& record, const SettingsStore& store);
 // a current profile 0..4 the pointer settings from the registry. Always 1.
 int LoadConfiguration(ConfigRecord& record, const SettingsStore& store);
 // Writes the current profile's pointer settings to the registry (CurrentProfile 0..4
-// only), "config.ini" and the five profile files. Write failures are ignored: always 1.
+// only), "config.ini" and the five profile files, each file replaced whole. Write failures
+// are ignored: always 1.
 int SaveConfiguration(const ConfigRecord& record, const SettingsStore& store);
+// The same, telling whether every file was written.
+bool SaveConfigurationFiles(const ConfigRecord& record, const SettingsStore& store);
 
+// The single-key updates below replace "config.ini" whole too, under the writers' lock.
 bool WriteCurrentProfile(const SettingsStore& store, int slot);
 bool WriteFirmwareVersion(const SettingsStore& store, int version);
 int ReadFirmwareVersion(const SettingsStore& store);  // 100 when missing

@@ -33,18 +33,19 @@ bool HasSection(const std::vector<std::string>& sections, std::string_view name)
 }  // namespace
 
 bool WriteDeviceList(const SettingsStore& store, const CompanionDeviceList& list) {
-  const IniFile file = store.FileOf(kDeviceFile);
-  const int count = std::clamp(list.count, 0, kMaxCompanionDevices);
-  bool written = file.WriteInt(kSetting, "Count", count);
-  for (int i = 0; i < count; ++i) {
-    const CompanionDevice& device = list.devices[i];
-    const DeviceSection section(i);
-    written &= file.WriteInt(section.name, "VID", device.VID);
-    written &= file.WriteInt(section.name, "PID", device.PID);
-    written &= file.WriteText(section.name, "Name", FixedTextView(device.Name));
-    for (int level = 0; level < 5; ++level) written &= file.WriteInt(section.name, CpiKey(level).name, device.Cpi[level]);
-  }
-  return written;
+  return store.WriteFiles([&](const SettingsStore& staged) {
+    const IniFile file = staged.FileOf(kDeviceFile);
+    const int count = std::clamp(list.count, 0, kMaxCompanionDevices);
+    file.WriteInt(kSetting, "Count", count);
+    for (int i = 0; i < count; ++i) {
+      const CompanionDevice& device = list.devices[i];
+      const DeviceSection section(i);
+      file.WriteInt(section.name, "VID", device.VID);
+      file.WriteInt(section.name, "PID", device.PID);
+      file.WriteText(section.name, "Name", FixedTextView(device.Name));
+      for (int level = 0; level < 5; ++level) file.WriteInt(section.name, CpiKey(level).name, device.Cpi[level]);
+    }
+  });
 }
 
 void ReadDeviceList(const SettingsStore& store, CompanionDeviceList& list) {

@@ -149,7 +149,7 @@ LRESULT CMonitorWnd::OnCreate() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   ::InitCommonControlsEx(&controls);
 
-  store_ = std::make_unique<SettingsStore>(iniStore_, registry_, systemInfo_);
+  store_ = std::make_unique<SettingsStore>(iniStore_, configFiles_, registry_, systemInfo_);
   installFolder_ = store_->folder;
   CreateParts();
   RegisterWithCompanion();

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "CompanionWindowPorts_win.h"
+#include "ConfigFiles_win.h"
 #include "IniStore_win.h"
 #include "KeyboardLayout_win.h"
 #include "Registry_win.h"
@@ -111,6 +112,7 @@ class CMonitorWnd : public Window,
   OsdSettings osd_{};
 
   PrivateProfileStore iniStore_;
+  WindowsConfigFiles configFiles_;
   SystemRegistry registry_;
   WindowsSystemInfo systemInfo_;
   std::unique_ptr<SettingsStore> store_;

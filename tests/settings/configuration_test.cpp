@@ -39,9 +39,10 @@ class ConfigurationTest : public ::testing::Test {
 
   TempFolder folder;
   TextIniStore ini;
+  HostConfigFiles files;
   FakeRegistry registry;
   FakeSystemInfo system{folder.Folder()};
-  SettingsStore store{ini, registry, system};
+  SettingsStore store{ini, files, registry, system};
 };
 
 TEST_F(ConfigurationTest, NothingOnDiskLoadsFiveDefaultProfilesAndNoCurrentProfile) {

@@ -134,9 +134,10 @@ class DamagedFilesTest : public ::testing::Test {
 
   TempFolder folder;
   TextIniStore ini;
+  HostConfigFiles files;
   FakeRegistry registry;
   FakeSystemInfo system{folder.Folder()};
-  SettingsStore store{ini, registry, system};
+  SettingsStore store{ini, files, registry, system};
 };
 
 TEST_F(DamagedFilesTest, ProfileFilesSurviveEveryDamage) {

@@ -29,9 +29,10 @@ class DeviceListTest : public ::testing::Test {
 
   TempFolder folder;
   TextIniStore ini;
+  HostConfigFiles files;
   FakeRegistry registry;
   FakeSystemInfo system{folder.Folder()};
-  SettingsStore store{ini, registry, system};
+  SettingsStore store{ini, files, registry, system};
 };
 
 TEST_F(DeviceListTest, AWrittenListReadsBack) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <sstream>
 
+#include "ConfigFiles_win.h"
 #include "Configuration.h"
 #include "IniStore_win.h"
 #include "ProfileFile.h"
@@ -85,7 +86,8 @@ TEST_F(PrivateProfileTest, NothingOnDiskLoadsDefaults) {
   TextIniStore unused;
   SystemRegistry registry;  // CurrentProfile is -1: the registry is not used
   ProgramInFolder programs(folder.Folder());
-  const SettingsStore store(system, registry, programs);
+  WindowsConfigFiles files;
+  const SettingsStore store(system, files, registry, programs);
   auto record = std::make_unique<ConfigRecord>();
   std::memset(record.get(), 0, sizeof *record);
   LoadConfiguration(*record, store);
