@@ -55,7 +55,7 @@ orvix_side_runs() {
   out=$(orvix_wine_prefix 2>&1; timeout 120 "$ORVIX_WINE" cmd /c exit 7 2>&1 </dev/null)
   rc=$?
   [ $rc -eq 7 ] && return 0
-  out=$(printf '%s\n' "$out" | grep -m1 -i 'exec format\|error\|cannot' || true)
-  echo "${out:-a Windows program of this side ended with code $rc instead of 7}"
+  out=$(printf '%s\n' "$out" | grep -m1 -i 'exec format\|error\|cannot\|not found' || true)
+  echo "a Windows program of this side ended with code $rc instead of 7${out:+: $out}"
   return 1
 }
