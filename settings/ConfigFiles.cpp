@@ -35,6 +35,11 @@ bool HostConfigFiles::Replace(const std::string& path, const std::string& conten
   return !error;
 }
 
+bool HostConfigFiles::Remove(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::remove(HostPath(path), error);
+}
+
 bool HostConfigFiles::Lock() {
   if (locked_) return false;  // one writer at a time, as with the programs' lock
   return locked_ = true;

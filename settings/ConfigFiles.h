@@ -18,6 +18,7 @@ class ConfigFiles {
   // Writes `content` beside the file, flushes it and moves it over the file in one step.
   // False, with the file as it was, when any step fails.
   virtual bool Replace(const std::string& path, const std::string& content) = 0;
+  virtual bool Remove(const std::string& path) = 0;
   // The writers' lock, held from reading a file to replacing it; a bounded wait. False
   // when it was not obtained in time (a hung peer): the caller then writes nothing.
   virtual bool Lock() = 0;
@@ -31,6 +32,7 @@ class HostConfigFiles final : public ConfigFiles {
   std::optional<std::string> Read(const std::string& path) override;
   bool Exists(const std::string& path) override;
   bool Replace(const std::string& path, const std::string& content) override;
+  bool Remove(const std::string& path) override;
   bool Lock() override;
   void Unlock() override;
 

@@ -16,6 +16,7 @@ class WindowsConfigFiles final : public ConfigFiles {
   std::optional<std::string> Read(const std::string& path) override;
   bool Exists(const std::string& path) override;
   bool Replace(const std::string& path, const std::string& content) override;
+  bool Remove(const std::string& path) override { return ::DeleteFileA(path.c_str()) != FALSE; }
   bool Lock() override;
   void Unlock() override;
 

@@ -1,6 +1,7 @@
 #include "SharedBlockMapping_win.h"
 
 #include <cstring>
+#include <memory>
 
 namespace orvix {
 
@@ -37,16 +38,32 @@ std::optional<SharedBlockMapping> SharedBlockMapping::Create() {
   return SharedBlockMapping(std::move(mapping), std::move(view));
 }
 
-std::optional<SharedBlockMapping> SharedBlockMapping::Open() {
+std::optional<SharedBlockMapping> SharedBlockMapping::Open(bool* unmappable) {
+  if (unmappable) *unmappable = false;
   KernelHandle mapping(::OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, kSharedBlockName));
   if (!mapping) return std::nullopt;
-  MappedView view(::MapViewOfFile(mapping.get(), FILE_MAP_ALL_ACCESS, 0, 0, 0));
-  if (!view) return std::nullopt;
+  // Exactly one block: a smaller mapping cannot be mapped at that size.
+  MappedView view(::MapViewOfFile(mapping.get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(SharedDataBlock)));
+  if (!view) {
+    if (unmappable) *unmappable = true;
+    return std::nullopt;
+  }
   // Someone else may own a mapping of that name; never copy past its end.
   MEMORY_BASIC_INFORMATION info{};
   if (::VirtualQuery(view.get(), &info, sizeof info) == 0 || info.RegionSize < sizeof(SharedDataBlock))
     return std::nullopt;
   return SharedBlockMapping(std::move(mapping), std::move(view));
+}
+
+bool SharedBlockMapping::Exchange(const SharedBlockMutex& mutex,
+                                  const std::function<void(SharedDataBlock&)>& change) const {
+  auto scratch = std::make_unique<SharedDataBlock>();
+  if (!mutex.Acquire()) return false;
+  std::memcpy(scratch.get(), view_.get(), sizeof *scratch);
+  change(*scratch);
+  std::memcpy(view_.get(), scratch.get(), sizeof *scratch);
+  mutex.Release();
+  return true;
 }
 
 bool SharedBlockMapping::CopyIn(const SharedBlockMutex& mutex, SharedDataBlock& local) const {

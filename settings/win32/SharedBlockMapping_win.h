@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 
 #include "SharedDataBlock.h"
@@ -35,13 +36,16 @@ class SharedBlockMapping {
   // The monitor's: backed by the paging file, exactly one block, every user gets full
   // access (null access list), inheritable handle.
   static std::optional<SharedBlockMapping> Create();
-  // The configuration program's; refuses a mapping smaller than the block.
-  static std::optional<SharedBlockMapping> Open();
+  // The configuration program's: maps exactly one block and refuses a smaller mapping.
+  // `unmappable` tells a mapping that exists but cannot be mapped from one that is absent.
+  static std::optional<SharedBlockMapping> Open(bool* unmappable = nullptr);
 
   // Whole-block copies under the mutex; false (and nothing copied) when the mutex
   // could not be acquired.
   bool CopyIn(const SharedBlockMutex& mutex, SharedDataBlock& local) const;
   bool CopyOut(const SharedBlockMutex& mutex, const SharedDataBlock& local) const;
+  // Under one hold of the mutex: the block is read, changed by `change` and written back.
+  bool Exchange(const SharedBlockMutex& mutex, const std::function<void(SharedDataBlock&)>& change) const;
 
  private:
   SharedBlockMapping(KernelHandle mapping, MappedView view) : mapping_(std::move(mapping)), view_(std::move(view)) {}

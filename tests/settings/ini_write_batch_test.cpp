@@ -27,6 +27,7 @@ class ObservedFiles : public ConfigFiles {
     if (failReplace) return false;
     return host.Replace(path, content);
   }
+  bool Remove(const std::string& path) override { return host.Remove(path); }
   bool Lock() override { return locked = lockFree; }
   void Unlock() override { locked = false; }
 
