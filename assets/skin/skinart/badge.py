@@ -2,7 +2,6 @@
 pixels at its place, so it sits on the frame without a seam."""
 from . import theme as t
 from .lettering import letter, measure
-from .theme import Corners, Rect
 
 
 def badge(ctx, box, sc):

@@ -127,7 +127,7 @@ def slot(ctx, rect, sc, state, placement=None, art=None):
     """A profile slot: a button with a status light at its left end (lit = selected)."""
     inner = face(ctx, rect, sc, state, Corners(sc.f(6), 0, 0, 0))
     accent_bar(ctx, inner.l, inner.r, inner.b - sc.line(2), sc, state)
-    led = Rect(inner.l + sc.px(7), sc.px(0) + math.floor(inner.cy - sc.f(4.5) + 0.5),
+    led = Rect(inner.l + sc.px(7), math.floor(inner.cy - sc.f(4.5) + 0.5),
                inner.l + sc.px(7) + sc.line(3), math.floor(inner.cy + sc.f(4.5) + 0.5))
     colours = {"normal": t.hex_colour("343a43"), "hover": t.mix(t.EDGE, t.ACCENT, 0.6),
                "pressed": t.ACCENT, "disabled": t.hex_colour("232529")}
@@ -196,7 +196,7 @@ def caption_button(ctx, rect, sc, state, glyph):
     ink = {"normal": t.GLYPH, "hover": t.TEXT_HI, "pressed": t.ACCENT,
            "disabled": t.hex_colour("3a3e45")}[state]
     t.source(ctx, ink)
-    w = sc.line(1.6) if sc.percent != 150 else 2
+    w = max(1.5, sc.f(1.6))
     if glyph == "min":
         x0 = math.floor(rect.cx - sc.f(5))
         t.hline(ctx, x0, x0 + sc.px(10), math.floor(rect.cy + sc.f(3)), sc.line(2), ink)

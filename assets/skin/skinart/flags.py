@@ -5,7 +5,7 @@ import math
 import cairo
 
 from . import theme as t
-from .theme import Corners, Rect
+from .theme import Corners
 
 LOOKS = ("normal", "hover", "pressed")
 SIZE = (32, 17)

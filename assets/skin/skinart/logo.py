@@ -1,6 +1,8 @@
 """The product logo: the ORVIX ONE emblem and wordmark under the maker's name NORVEL."""
 import math
 
+import cairo
+
 from . import theme as t
 from .lettering import letter, measure
 from .theme import Corners, Rect
@@ -15,7 +17,7 @@ def emblem(ctx, box, sc):
     c = side * 0.3
     thick = max(2, round(side * 0.17))
     ctx.save()
-    ctx.set_fill_rule(1)  # even-odd: the ring
+    ctx.set_fill_rule(cairo.FILL_RULE_EVEN_ODD)
     t.chamfer_path(ctx, ring, Corners.all(c))
     t.chamfer_path(ctx, ring.inset(thick), Corners.all(c).shrunk(thick))
     ctx.set_source(t.vertical(ring.t, ring.b, t.ACCENT_SOFT, t.ACCENT, t.ACCENT_DEEP))
@@ -26,7 +28,7 @@ def emblem(ctx, box, sc):
     ctx.set_line_width(max(1.0, side * 0.09))
     t.source(ctx, t.hex_colour("15181c"))
     ctx.move_to(ring.l - 1, ring.b - side * 0.18)
-    ctx.line_to(ring.r + 1, ring.t + side * 0.18 - side * 0.3)
+    ctx.line_to(ring.r + 1, ring.t - side * 0.12)
     ctx.stroke()
     ctx.restore()
     core = side * 0.16
@@ -37,7 +39,7 @@ def emblem(ctx, box, sc):
 
 
 def logo(ctx, box, sc):
-    emblem(ctx, Rect(box.l, box.t, box.r, box.b), sc)
+    emblem(ctx, box, sc)
     left = box.l + box.h + sc.px(8)
     maker_h = max(5, sc.px(6))
     word_h = box.h - maker_h - sc.px(3)

@@ -65,6 +65,8 @@ def header(ctx, art):
     ctx.stroke()
     ctx.restore()
 
+    hex_mesh(ctx, Rect(math.floor(end - slant), box.t, box.r, box.b), sc)
+
     # Speed marks on the right of the header, fading towards the window controls.
     marks_right = art.rect("min").l - sc.px(18)
     for i in range(4):
@@ -86,6 +88,35 @@ def header(ctx, art):
     ctx.set_source(glow)
     ctx.rectangle(box.l, box.b - sc.px(14), box.w, sc.px(14) - 2 * line)
     ctx.fill()
+
+
+def hex_mesh(ctx, box, sc):
+    """A faint honeycomb that rises out of the header towards its right end."""
+    r = sc.f(9)
+    w, h = math.sqrt(3) * r, 1.5 * r
+    ctx.save()
+    ctx.rectangle(box.l, box.t, box.w, box.h)
+    ctx.clip()
+    ctx.push_group()
+    ctx.set_line_width(sc.f(1))
+    t.source(ctx, t.ACCENT)
+    row = 0
+    y = box.t - r
+    while y < box.b + r:
+        x = box.l - w + (w / 2 if row % 2 else 0)
+        while x < box.r + w:
+            for i in range(6):
+                angle = math.pi / 6 + i * math.pi / 3
+                (ctx.move_to if i == 0 else ctx.line_to)(x + r * math.cos(angle), y + r * math.sin(angle))
+            ctx.close_path()
+            x += w
+        y += h
+        row += 1
+    ctx.stroke()
+    ctx.pop_group_to_source()
+    fade = t.horizontal(box.l, box.r, t.with_alpha(t.BLACK, 0), t.with_alpha(t.BLACK, 0.05), t.with_alpha(t.BLACK, 0.11))
+    ctx.mask(fade)
+    ctx.restore()
 
 
 def version_field(ctx, art):

@@ -3,10 +3,10 @@ labels where the program draws them, the first tab and the first slot selected, 
 look can be judged before the program exists."""
 import cairo
 
-from . import controls, extras, flags, render
+from . import extras, render
 from .art import DialogArt
 from .main_dialog import FIRMWARE_TEXT, SOFTWARE_TEXT
-from .theme import Rect, Scale, hex_colour
+from .theme import Scale, hex_colour
 
 FONT = "Liberation Sans"   # metrics of Arial
 TAB_LABELS = ["Main", "Button Assign", "Advanced", "Color", "Trophy", "Update"]
@@ -80,7 +80,6 @@ def compose(main_table, percent, with_badge=False):
         ctx.rectangle(inside.l, inside.t, inside.w, inside.h)
         ctx.fill()
     for i, rect in enumerate(art.rects("name")):
-        cell_font(ctx, 14 * s)
         text_at(ctx, SLOT_NAMES[i], rect.l + sc.px(5), rect.t + (rect.h - 14 * s) / 2, 14 * s,
                 WHITE if i == 0 else GREY)
     marker = art.rects("winprofile")[1]
@@ -90,8 +89,6 @@ def compose(main_table, percent, with_badge=False):
     text_at(ctx, QUICK_HELP, quick.l + sc.px(6), quick.t + (quick.h - 14 * s) / 2, 14 * s, (0.85, 0.87, 0.9, 1))
     for role, label in (("ok", "OK"), ("apply", "Apply"), ("cancel", "Cancel")):
         centred(ctx, label, art.rect(role), 14 * s, WHITE, True)
-    cell_font(ctx, 14 * s)
-    ctx.set_font_size(14 * s / 1.149)
     for (x, y), text in ((SOFTWARE_TEXT, "1.14"), (FIRMWARE_TEXT, "1.12")):
         text_at(ctx, text, sc.px(x), sc.px(y), 14 * s, WHITE)
     if with_badge:
