@@ -14,6 +14,9 @@ struct LanguageInfo {
   int index;
   const char* libraryFile;  // file name in "help\"
   const wchar_t* ownName;   // the same in every language library, so kept here
+  // The GDI character set of the language's fonts: asked for with it, the system maps a
+  // face such as Arial to a font that has the language's script (Wine included).
+  int fontCharset;
 };
 
 // Every language in index order 0..16.
