@@ -30,7 +30,10 @@ bool ApplyCycle::Start(const std::function<void(ConfigRecord&)>& fromFiles) {
   applied_.flags = ChangeFlags{};
   ClampCurrentProfile(applied_);
   working_ = applied_;
+  return fromBlock;
+}
 
+void ApplyCycle::OfferKeptEdits() {
   auto keptWorking = std::make_unique<SharedDataBlock>();
   auto keptBase = std::make_unique<SharedDataBlock>();
   if (files_.LoadUnappliedEdits(*keptWorking, *keptBase)) {
@@ -41,7 +44,7 @@ bool ApplyCycle::Start(const std::function<void(ConfigRecord&)>& fromFiles) {
     }
     files_.DiscardUnappliedEdits();
   }
-  return fromBlock;
+  view_.RefreshAll();
 }
 
 bool ApplyCycle::HasPendingEdits() const { return orvix::HasPendingEdits(working_, applied_); }

@@ -17,8 +17,12 @@ class ApplyCycle {
   ApplyCycle(SharedBlockPort& block, MonitorWindowPort& monitor, ConfigFilesPort& files, ApplyView& view);
 
   // Start-up: the block when the monitor runs, else `fromFiles` fills the configuration.
-  // Offers the edits a previous run kept. Returns whether the block was there.
+  // Returns whether the block was there.
   bool Start(const std::function<void(ConfigRecord&)>& fromFiles);
+  // Offers the edits a previous run kept (once the dialog is shown), and forgets them.
+  void OfferKeptEdits();
+  // A hand-over failed and OnRetryTimer should run.
+  bool retryPending() const { return retry_; }
 
   SharedDataBlock& working() { return working_; }
   const SharedDataBlock& applied() const { return applied_; }

@@ -248,6 +248,8 @@ TEST_F(ApplyCycleTest, EditsKeptByAnEarlierRunAreOfferedAtStart) {
   ASSERT_TRUE(files.keptWorking);
   Shared().profiles[3].Sensitivity = 8;  // meanwhile the mouse changed something else
   ASSERT_TRUE(Start());
+  EXPECT_NE(FixedTextView(Edit(0).ProFileName), "Kept") << "offered only once the dialog is shown";
+  cycle->OfferKeptEdits();
   EXPECT_EQ(FixedTextView(Edit(0).ProFileName), "Kept");
   EXPECT_EQ(Edit(3).Sensitivity, 8);
   EXPECT_EQ(cycle->working().flags.button[0][7], 1);
@@ -259,6 +261,7 @@ TEST_F(ApplyCycleTest, EditsKeptByAnEarlierRunAreOfferedAtStart) {
   CopyFixedText(files.keptWorking->config.profiles[0].ProFileName, "Declined");
   files.keptApplied = std::make_unique<SharedDataBlock>(*block.shared);
   ASSERT_TRUE(Start());
+  cycle->OfferKeptEdits();
   EXPECT_NE(FixedTextView(Edit(0).ProFileName), "Declined");
   EXPECT_FALSE(files.keptWorking);
 }

@@ -6,11 +6,11 @@
 
 #include <windows.h>
 
+#include "Messages.h"
 #include "apply/ApplyPorts.h"
 
 namespace orvix {
 
-inline constexpr char kMonitorWindowTitle[] = "NORVEL Orvix One Mouse Monitor";
 inline constexpr UINT kMonitorAnsweredMessage = WM_APP + 0x101;
 
 class MonitorWindow final : public MonitorWindowPort {

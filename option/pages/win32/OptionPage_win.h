@@ -1,0 +1,68 @@
+// A page of the main dialog: a modeless child dialog at the page rectangle that paints its
+// own art, owns its controls, shows the current profile of the working copy (Refresh) and
+// takes its texts from the language library (Relabel). Each page is one subclass.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "DpiScale.h"
+#include "LanguageLibrary_win.h"
+#include "SharedDataBlock.h"
+#include "SkinControl_win.h"
+#include "SkinImages_win.h"
+
+namespace orvix {
+
+// What a page needs from the main dialog.
+class PageHost {
+ public:
+  virtual ~PageHost() = default;
+  virtual SharedDataBlock& Working() = 0;
+  virtual const std::string& InstallFolder() const = 0;
+  virtual const DpiScale& Dpi() const = 0;
+  virtual QuickHelpSink QuickHelp() = 0;
+};
+
+class OptionPage {
+ public:
+  OptionPage(const OptionPage&) = delete;
+  OptionPage& operator=(const OptionPage&) = delete;
+  virtual ~OptionPage();
+
+  // The page's window at `rect` (the parent's client pixels), hidden.
+  bool Create(HWND parent, const PixelRect& rect, PageHost& host);
+  HWND hwnd() const { return hwnd_; }
+  void Show(bool visible);
+  bool visible() const;
+
+  // From the current profile of the working copy.
+  virtual void Refresh() {}
+  virtual void Relabel(const LanguageLibrary& texts) { (void)texts; }
+
+ protected:
+  // `templateId` is the page's dialog template, `art` the name of its pictures in "Skin\".
+  OptionPage(int templateId, const char* art) : templateId_(templateId), art_(art) {}
+
+  // The page's own controls, made once its window exists.
+  virtual void OnCreate() {}
+  // Messages of the page besides painting; return true when handled.
+  virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
+
+  PageHost& host() const { return *host_; }
+  const SkinImages& images() const { return *images_; }
+
+ private:
+  static INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void Paint();
+
+  int templateId_;
+  const char* art_;
+  HWND hwnd_ = nullptr;
+  PageHost* host_ = nullptr;
+  std::unique_ptr<SkinImages> images_;
+};
+
+}  // namespace orvix

@@ -1,0 +1,135 @@
+// COptionDlg: the configuration program's main dialog. It builds the skinned frame from
+// its layout table, holds the six pages, runs the apply cycle with the monitor and shows
+// its notices, and takes its texts from the language library.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "CompanionDevice.h"
+#include "ConfigFiles_win.h"
+#include "DpiScale.h"
+#include "IniStore_win.h"
+#include "LanguageLibrary_win.h"
+#include "MonitorWindow_win.h"
+#include "Pages_win.h"
+#include "Registry_win.h"
+#include "SettingsStore.h"
+#include "SharedBlockClient_win.h"
+#include "SkinButton_win.h"
+#include "SkinFont_win.h"
+#include "SkinImages_win.h"
+#include "SkinLabel_win.h"
+#include "SystemInfo_win.h"
+#include "apply/ApplyCycle.h"
+#include "apply/StoreFiles.h"
+#include "frame/FrameLooks.h"
+
+namespace orvix {
+
+class COptionDlg final : public ApplyView, public PageHost {
+ public:
+  explicit COptionDlg(std::string installFolder);
+  ~COptionDlg() override;
+
+  // Runs the dialog modally; returns when it is closed.
+  INT_PTR Run();
+
+  // ApplyView
+  void SetBusy(bool busy) override;
+  void RefreshAll() override;
+  void RefreshLevelPages(bool alsoAdvanced) override;
+  void RefreshStatistics() override;
+  void RefreshVersions() override;
+  void ShowNotice(ApplyNotice notice) override;
+  bool AskRestoreUnappliedEdits() override;
+  void ApplyFinished() override;
+
+  // PageHost
+  SharedDataBlock& Working() override { return cycle_->working(); }
+  const std::string& InstallFolder() const override { return installFolder_; }
+  const DpiScale& Dpi() const override { return dpi_; }
+  QuickHelpSink QuickHelp() override;
+
+  enum Page { kMainPage, kButtonPage, kAdvancedPage, kColorPage, kStatisticsPage, kUpdatePage, kPageCount };
+  void ShowPage(int page);
+
+ private:
+  static LRESULT CALLBACK FrameProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static bool RegisterFrameClass();
+
+  // WM_CREATE: the window, its controls and pages, its shape.
+  void OnCreate(HWND window);
+  // WM_INITDIALOG: the configuration, the texts.
+  void OnInitDialog();
+  INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
+  void OnCommand(HWND sender);
+  void OnClose();
+  void OnPaint();
+  void OnDrawItem(const DRAWITEMSTRUCT& item);
+  void OnMonitorAnswered(UINT message);
+  void OnTimer(UINT_PTR timer);
+
+  void CreateControls();
+  void CreatePages();
+  void LoadLanguage();
+  void Relabel();
+  void ChooseLanguage();
+  void SelectSlot(int slot);
+  void Apply(bool thenClose);
+  void FollowApply();
+  void LoadFirmwareText();
+
+  SkinButtonSetup ButtonSetup(std::string_view role, FontRef font = nullptr) const;
+  PixelRect ScaledRect(std::string_view role) const;
+  FontRef FontFor(int height96, int weight = FW_NORMAL) const;
+
+  std::string installFolder_;
+  HWND hwnd_ = nullptr;
+  DpiScale dpi_;
+
+  // The settings store of the program.
+  PrivateProfileStore ini_;
+  WindowsConfigFiles configFiles_;
+  SystemRegistry registry_;
+  WindowsSystemInfo system_;
+  std::unique_ptr<SettingsStore> store_;
+  std::unique_ptr<StoreFiles> files_;
+  std::unique_ptr<CompanionDeviceList> devices_;  // the companion application's devices
+
+  // The apply cycle and its ports.
+  std::unique_ptr<SharedBlockClient> block_;
+  std::unique_ptr<MonitorWindow> monitor_;
+  std::unique_ptr<ApplyCycle> cycle_;
+  bool userClosing_ = false;
+  bool busy_ = false;
+
+  // The frame.
+  std::unique_ptr<SkinImages> images_;
+  LanguageLibrary texts_;
+  std::array<SkinButton, kPageCount> tabs_;
+  std::array<SkinButton, 4> commands_;  // Create, Load, Save, Edit
+  std::array<SkinButton, kProfiles> slots_;
+  std::array<SkinButton, kProfiles> windowsProfileOff_;
+  std::array<SkinButton, kProfiles> windowsProfileOn_;
+  std::array<HWND, kProfiles> swatches_{};
+  std::array<SkinLabel, kProfiles> names_;
+  SkinButton language_;
+  HWND badge_ = nullptr;
+  std::unique_ptr<SkinBitmap> badgePicture_;
+  SkinLabel quickHelp_;
+  SkinButton min_, exit_, ok_, apply_, cancel_;
+  std::wstring quickHelpText_;
+  FontRef labelFont_, tabFont_, nameFont_, quickHelpFont_;
+
+  std::array<std::unique_ptr<OptionPage>, kPageCount> pages_;
+  int page_ = kMainPage;
+
+  std::wstring firmwareText_;
+};
+
+}  // namespace orvix
