@@ -47,7 +47,7 @@ InstallCopy::InstallCopy() {
   // Only what the build installs: files the programs write at run time (configuration,
   // profiles, the virtual mouse's memory) would make a test depend on earlier runs.
   const std::string source = BuildInstallFolder();
-  for (const char* item : {"*.exe", "*.dll", "Wave", "Gif", "help", "FWUpdate"}) {
+  for (const char* item : {"*.exe", "*.dll", "Wave", "Gif", "help", "FWUpdate", "Skin"}) {
     WIN32_FIND_DATAA found;
     if (!FindHandle(::FindFirstFileA((source + item).c_str(), &found))) continue;  // nothing of that kind
     const std::string from = DoubleTerminated(source + item);
