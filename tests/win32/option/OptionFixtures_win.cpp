@@ -16,6 +16,20 @@ std::string NameText(const char* field, std::size_t size) {
   return std::string(field, length);
 }
 
+std::string SetFlags(const ChangeFlags& flags) {
+  std::string set;
+  auto note = [&](const std::string& name, std::int32_t value) {
+    if (value != 0) set += (set.empty() ? "" : " ") + name + "=" + std::to_string(value);
+  };
+  for (int p = 0; p < kProfiles; ++p)
+    for (int s = 0; s < kButtonSlots; ++s)
+      note("button[" + std::to_string(p) + "][" + std::to_string(s) + "]", flags.button[p][s]);
+  for (int p = 0; p < kProfiles; ++p) note("settings[" + std::to_string(p) + "]", flags.settings[p]);
+  note("currentProfile", flags.currentProfile);
+  note("tracking", flags.tracking);
+  return set.empty() ? "none" : set;
+}
+
 bool OptionTest::Start() {
   program_ = std::make_unique<OptionProgram>(install_.folder());
   if (!program_->WaitForWindow()) return false;

@@ -20,6 +20,9 @@ namespace orvix::test {
 std::wstring Wide(const std::string& ansi);
 // A fixed-size name field as text: up to its first NUL or its end.
 std::string NameText(const char* field, std::size_t size);
+// The change flags that are set, as "button[p][s]=v settings[p]=v currentProfile=v
+// tracking=v"; "none" when all are 0.
+std::string SetFlags(const ChangeFlags& flags);
 
 // The configuration program in a private install folder, started on demand.
 class OptionTest : public ::testing::Test {
