@@ -108,11 +108,13 @@ void SkinButton::Paint(HDC dc) const {
     SelectedObject font(dc, FontOrDefault(font_));
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, state == SkinState::kDisabled ? disabledTextColour_ : textColour_);
-    RECT textArea = client;
+    RECT textArea = LabelArea(client);
     if (Pushed()) ::OffsetRect(&textArea, 1, 1);  // the label sinks with the press
     ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textArea,
                 DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
   }
+
+  PaintExtras(dc, client, state);
 
   const bool focus = (::SendMessageW(hwnd(), BM_GETSTATE, 0, 0) & BST_FOCUS) != 0;
   const bool focusHidden = (::SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;

@@ -72,6 +72,9 @@ class SkinButton : public SkinControl {
   void OnHoverChanged() override { Repaint(); }
   // Called after the button's click was handled and its parent notified.
   virtual void OnClicked() {}
+  // Where the label goes, and what a variant draws over picture and label.
+  virtual RECT LabelArea(const RECT& client) const { return client; }
+  virtual void PaintExtras(HDC, const RECT&, SkinState) const {}
 
  private:
   bool Pushed() const;

@@ -4,6 +4,10 @@
 // again.
 #include "SkinCombo_win.h"
 
+#include <algorithm>
+
+#include "SkinColours_win.h"
+
 namespace orvix {
 
 SkinCombo::~SkinCombo() { DestroyControl(); }
@@ -36,6 +40,23 @@ void SkinCombo::OnClicked() {
   if (!::IsWindow(self)) return;
   SetChecked(false);
   if (lastChoice_ != 0) ::SendMessageW(::GetParent(self), WM_COMMAND, MAKEWPARAM(lastChoice_, 0), 0);
+}
+
+RECT SkinCombo::LabelArea(const RECT& client) const {
+  RECT area = client;
+  area.right -= dpi().Scale(16);
+  return area;
+}
+
+void SkinCombo::PaintExtras(HDC dc, const RECT& client, SkinState state) const {
+  const int half = std::max(2, dpi().Scale(4));
+  const int cx = client.right - dpi().Scale(10), cy = (client.top + client.bottom) / 2;
+  POINT arrow[3] = {{cx - half, cy - half / 2}, {cx + half, cy - half / 2}, {cx, cy + half / 2 + 1}};
+  const COLORREF colour = state == SkinState::kDisabled ? skin_colours::kGreyText : skin_colours::kText;
+  BrushHandle brush(::CreateSolidBrush(colour));
+  PenHandle pen(::CreatePen(PS_SOLID, 1, colour));
+  SelectedObject b(dc, brush.get()), p(dc, pen.get());
+  ::Polygon(dc, arrow, 3);
 }
 
 }  // namespace orvix

@@ -1,7 +1,7 @@
 // A drop-down "combo": a skinned button that opens a pop-up menu below itself and closes
 // it when clicked again. The menu is built anew for every opening; the command chosen goes
 // to the parent as WM_COMMAND (the command in the low word of wParam, lParam 0), as a menu
-// of the parent's own would send it.
+// of the parent's own would send it. A drop-down arrow is drawn at its right end.
 #pragma once
 
 #include <functional>
@@ -26,6 +26,8 @@ class SkinCombo : public SkinButton {
 
  protected:
   void OnClicked() override;
+  RECT LabelArea(const RECT& client) const override;
+  void PaintExtras(HDC dc, const RECT& client, SkinState state) const override;
 
  private:
   MenuStyle style_;

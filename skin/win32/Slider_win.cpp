@@ -84,10 +84,10 @@ void Slider::Paint(HDC dc, const RECT& client) const {
     const int middle = (client.top + client.bottom) / 2;
     const int thickness = std::max(2, dpi().Scale(4));
     RECT groove{client.left + half, middle - thickness / 2, client.right - half, middle - thickness / 2 + thickness};
-    Fill(dc, groove, skin_colours::kRecess);
+    Fill(dc, groove, skin_colours::kEdge);
     RECT lit = groove;
     lit.right = (thumb.left + thumb.right) / 2;
-    if (lit.right > lit.left) Fill(dc, lit, active ? skin_colours::kAccentDeep : skin_colours::kRaised);
+    if (lit.right > lit.left) Fill(dc, lit, active ? skin_colours::kAccent : skin_colours::kEdgeHigh);
   }
   const SkinState state = LookOf({.enabled = active, .pushed = dragging_, .hot = hot(), .checked = false});
   if (hasThumbPictures_) {

@@ -49,6 +49,19 @@ def animation(path, colours, duration, size=(40, 20)):
     frames[0].save(path, save_all=True, append_images=frames[1:], duration=duration, loop=0, disposal=1)
 
 
+def progress(path):
+    """A block of light running along a dark bar."""
+    frames = []
+    for i in range(12):
+        image = Image.new("RGB", (128, 15), (14, 16, 19))
+        draw = ImageDraw.Draw(image)
+        draw.rectangle((0, 0, 127, 14), outline=(54, 60, 69))
+        x = 2 + i * 10
+        draw.rectangle((x, 3, min(x + 24, 125), 11), fill=(28, 196, 255))
+        frames.append(image)
+    frames[0].save(path, save_all=True, append_images=frames[1:], duration=80, loop=0)
+
+
 # The demo dialog: 480 x 330 at 96 DPI, rounded corners cut by white.
 DEMO_W, DEMO_H = 480, 330
 DEMO_FACES = {  # the face of a button in each state: fill, edge, accent bar
@@ -104,8 +117,7 @@ def main():
         demo(skin, percent)
     animation(os.path.join(gif, "three_frames.gif"), [(200, 0, 0), (0, 200, 0), (0, 0, 200)], 20)
     animation(os.path.join(gif, "zero_delay.gif"), [(200, 0, 0), (0, 200, 0)], 0)
-    animation(os.path.join(gif, "demo_progress.gif"),
-              [(10 + 20 * i, 70 + 12 * i, 97 + 15 * i) for i in range(8)], 90, (128, 15))
+    progress(os.path.join(gif, "demo_progress.gif"))
     Image.new("RGB", (30, 20), (250, 200, 0)).save(os.path.join(gif, "still.jpg"), quality=95)
 
 

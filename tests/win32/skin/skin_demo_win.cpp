@@ -152,7 +152,7 @@ class DemoDialog : public Window {
     picture_.Open(TestArtFolder() + "Gif\\demo_progress.gif");
 
     auto combo = Place<SkinButtonSetup>("LIST_TIMER,20,290,120,26,Choose a timer");
-    combo.label = L"Timer 1  \x25BE";
+    combo.label = L"Timer 1";
     combo.font = font_;
     MenuStyle style{font_, 165, dpi_};
     combo_.Create(combo, ButtonImages::Cut(images_, dpi_.Scale(combo.placement)), style, [](PopupMenu& menu) {
