@@ -7,7 +7,9 @@
 namespace orvix {
 
 std::optional<SkinBitmap> SkinBitmap::Create(int width, int height) {
-  if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return std::nullopt;
+  if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide ||
+      static_cast<long long>(width) * height > kMaxPixels)
+    return std::nullopt;
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;

@@ -17,8 +17,10 @@ namespace orvix {
 
 class SkinBitmap {
  public:
-  // Largest side accepted: no skin is larger, and a hostile file cannot ask for gigabytes.
+  // The largest picture accepted: no skin is larger (the main dialog at 200 % has 2 million
+  // pixels), and a hostile file cannot ask for gigabytes.
   static constexpr int kMaxSide = 8192;
+  static constexpr long long kMaxPixels = 16LL << 20;
 
   // A black picture; nullopt for a size that is empty, too large or not available.
   static std::optional<SkinBitmap> Create(int width, int height);
