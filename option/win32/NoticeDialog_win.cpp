@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "LanguageTable.h"
 #include "LayoutString.h"
 #include "LayoutTable.h"
 #include "NoticeLayout.h"
@@ -52,8 +53,9 @@ class Notice {
     ::SetWindowPos(window, HWND_TOP, x, y, images_->width(), images_->height(), SWP_NOACTIVATE);
     ::SetWindowTextW(window, setup_.title.c_str());
 
-    const FontRef titleFont = SkinFont::Create({L"Arial", 14, 0, FW_BOLD}, dpi);
-    const FontRef textFont = SkinFont::Create({L"Arial", 14, 0, FW_NORMAL}, dpi);
+    const auto charset = static_cast<BYTE>(LanguageOf(setup_.language).fontCharset);
+    const FontRef titleFont = SkinFont::Create({L"Arial", 14, 0, FW_BOLD, charset}, dpi);
+    const FontRef textFont = SkinFont::Create({L"Arial", 14, 0, FW_NORMAL, charset}, dpi);
     Label(title_, "title", setup_.title, titleFont, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
     Label(message_, "message", setup_.message, textFont, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
     const bool question = !setup_.secondButton.empty();

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "GdiplusSession_win.h"
+#include "MenuFrameHook_win.h"
 #include "Messages.h"
 #include "OptionDlg_win.h"
 #include "SystemInfo_win.h"
@@ -27,6 +28,7 @@ class COptionApp {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&controls);
     const GdiplusSession pictures;
+    const auto menuFrames = MenuFrameHook::Install();  // the skinned frame of pop-up menus
     WindowsSystemInfo system;
     COptionDlg dialog(ProgramFolder(system));
     dialog.Run();

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "CaptionDrag_win.h"
 #include "Configuration.h"
 #include "DeviceList.h"
@@ -142,7 +144,15 @@ void COptionDlg::OnCreate(HWND window) {
 }
 
 FontRef COptionDlg::FontFor(int height96, int weight) const {
-  return SkinFont::Create({L"Arial", height96, 0, weight}, dpi_);
+  const auto charset = static_cast<BYTE>(LanguageOf(cycle_ ? cycle_->working().config.QuickHelpLan : 1).fontCharset);
+  return SkinFont::Create({L"Arial", height96, 0, weight, charset}, dpi_);
+}
+
+void COptionDlg::MakeFonts() {
+  labelFont_ = FontFor(14, FW_SEMIBOLD);
+  tabFont_ = FontFor(15, FW_BOLD);
+  nameFont_ = FontFor(14);
+  quickHelpFont_ = FontFor(13);
 }
 
 PixelRect COptionDlg::ScaledRect(std::string_view role) const { return dpi_.Scale(PlacementOf(role)); }
@@ -166,10 +176,7 @@ QuickHelpSink COptionDlg::QuickHelp() {
 }
 
 void COptionDlg::CreateControls() {
-  labelFont_ = FontFor(14, FW_SEMIBOLD);
-  tabFont_ = FontFor(15, FW_BOLD);
-  nameFont_ = FontFor(14);
-  quickHelpFont_ = FontFor(13);
+  MakeFonts();
   const SkinImages& art = *images_;
 
   for (std::size_t i = 0; i < tabs_.size(); ++i) {
@@ -300,8 +307,9 @@ INT_PTR COptionDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& 
       OnPaint();
       return 0;
     case WM_DRAWITEM:
-      OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-      return TRUE;
+      // The skinned buttons draw themselves; only the swatches and the badge are ours.
+      if (OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+      break;
     case WM_LBUTTONDOWN:
       BeginCaptionDrag(hwnd_, lParam);
       return 0;
@@ -547,7 +555,9 @@ void COptionDlg::OnPaint() {
   ::EndPaint(hwnd_, &ps);
 }
 
-void COptionDlg::OnDrawItem(const DRAWITEMSTRUCT& item) {
+bool COptionDlg::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  const bool swatch = std::find(swatches_.begin(), swatches_.end(), item.hwndItem) != swatches_.end();
+  if (!swatch && item.hwndItem != badge_) return false;
   const RECT& r = item.rcItem;
   RECT inWindow = r;
   ::MapWindowPoints(item.hwndItem, hwnd_, reinterpret_cast<POINT*>(&inWindow), 2);
@@ -555,7 +565,7 @@ void COptionDlg::OnDrawItem(const DRAWITEMSTRUCT& item) {
     under->Draw(item.hDC, 0, 0);
   if (item.hwndItem == badge_) {
     if (badgePicture_) badgePicture_->DrawScaled(item.hDC, r);
-    return;
+    return true;
   }
   for (int i = 0; i < kProfiles; ++i) {
     if (item.hwndItem != swatches_[i]) continue;
@@ -566,12 +576,21 @@ void COptionDlg::OnDrawItem(const DRAWITEMSTRUCT& item) {
     ::FillRect(item.hDC, &inside, brush);
     ::DeleteObject(brush);
   }
+  return true;
 }
 
 // ---- languages ------------------------------------------------------------------------
 
 void COptionDlg::LoadLanguage() {
   texts_.Load(installFolder_, cycle_->working().config.QuickHelpLan);
+  // Fonts in the language's script, so that every label can show its text.
+  MakeFonts();
+  for (auto& tab : tabs_) tab.SetFont(tabFont_);
+  for (auto* buttons : {&commands_}) for (auto& button : *buttons) button.SetFont(labelFont_);
+  for (auto& slot : slots_) slot.SetFont(labelFont_);
+  for (SkinButton* button : {&ok_, &apply_, &cancel_}) button->SetFont(labelFont_);
+  for (auto& name : names_) name.SetFont(nameFont_);
+  quickHelp_.SetFont(quickHelpFont_);
   Relabel();
 }
 

@@ -70,7 +70,7 @@ class COptionDlg final : public ApplyView, public PageHost {
   void OnCommand(HWND sender);
   void OnClose();
   void OnPaint();
-  void OnDrawItem(const DRAWITEMSTRUCT& item);
+  bool OnDrawItem(const DRAWITEMSTRUCT& item);
   void OnMonitorAnswered(UINT message);
   void OnTimer(UINT_PTR timer);
 
@@ -86,7 +86,9 @@ class COptionDlg final : public ApplyView, public PageHost {
 
   SkinButtonSetup ButtonSetup(std::string_view role, FontRef font = nullptr) const;
   PixelRect ScaledRect(std::string_view role) const;
+  // Arial in the interface language's script.
   FontRef FontFor(int height96, int weight = FW_NORMAL) const;
+  void MakeFonts();
 
   std::string installFolder_;
   HWND hwnd_ = nullptr;

@@ -11,7 +11,7 @@ std::shared_ptr<const SkinFont> SkinFont::Create(const FontSpec& spec, const Dpi
   logFont.lfHeight = std::max(1, dpi.Scale(spec.height96));
   logFont.lfWidth = spec.width96 > 0 ? dpi.Scale(spec.width96) : 0;
   logFont.lfWeight = spec.weight;
-  logFont.lfCharSet = DEFAULT_CHARSET;
+  logFont.lfCharSet = spec.charset;
   logFont.lfQuality = CLEARTYPE_QUALITY;
   logFont.lfOutPrecision = OUT_TT_PRECIS;
   std::size_t length = std::min(spec.face.size(), std::size(logFont.lfFaceName) - 1);

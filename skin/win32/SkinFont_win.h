@@ -18,6 +18,9 @@ struct FontSpec {
   int height96 = 14;  // cell height, as a positive LOGFONT height
   int width96 = 0;    // 0: the face's own width
   int weight = FW_NORMAL;
+  // The script the text is in: with the language's character set a face that lacks the
+  // script (Arial for Japanese or Thai) is mapped to one that has it.
+  BYTE charset = DEFAULT_CHARSET;
 };
 
 class SkinFont {
