@@ -54,7 +54,7 @@ class Chooser {
       setup.dpi = dpi_;
       setup.label = language.ownName;
       // Each name in the script of its own language.
-      setup.font = SkinFont::Create({L"Arial", 12, 0, FW_NORMAL, static_cast<BYTE>(language.fontCharset)}, dpi_);
+      setup.font = SkinFont::Create({L"Arial", 10, 0, FW_NORMAL, static_cast<BYTE>(language.fontCharset), true}, dpi_);
       setup.textColour = RGB(220, 226, 232);
       items_[static_cast<std::size_t>(i)].Create(setup, ButtonImages::Cut(*images_, dpi_.Scale(setup.placement)));
     }

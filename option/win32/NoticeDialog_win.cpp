@@ -54,8 +54,8 @@ class Notice {
     ::SetWindowTextW(window, setup_.title.c_str());
 
     const auto charset = static_cast<BYTE>(LanguageOf(setup_.language).fontCharset);
-    const FontRef titleFont = SkinFont::Create({L"Arial", 14, 0, FW_BOLD, charset}, dpi);
-    const FontRef textFont = SkinFont::Create({L"Arial", 14, 0, FW_NORMAL, charset}, dpi);
+    const FontRef titleFont = SkinFont::Create({L"Arial", 12, 0, FW_BOLD, charset, true}, dpi);
+    const FontRef textFont = SkinFont::Create({L"Arial", 12, 0, FW_NORMAL, charset, true}, dpi);
     Label(title_, "title", setup_.title, titleFont, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
     Label(message_, "message", setup_.message, textFont, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
     const bool question = !setup_.secondButton.empty();

@@ -145,7 +145,8 @@ void COptionDlg::OnCreate(HWND window) {
 
 FontRef COptionDlg::FontFor(int height96, int weight) const {
   const auto charset = static_cast<BYTE>(LanguageOf(cycle_ ? cycle_->working().config.QuickHelpLan : 1).fontCharset);
-  return SkinFont::Create({L"Arial", height96, 0, weight, charset}, dpi_);
+  // Sized by the letters' height (Arial's is 87 % of its cell), the same for every script.
+  return SkinFont::Create({L"Arial", (height96 * 87 + 50) / 100, 0, weight, charset, true}, dpi_);
 }
 
 void COptionDlg::MakeFonts() {

@@ -9,6 +9,7 @@ namespace orvix {
 std::shared_ptr<const SkinFont> SkinFont::Create(const FontSpec& spec, const DpiScale& dpi) {
   LOGFONTW logFont{};
   logFont.lfHeight = std::max(1, dpi.Scale(spec.height96));
+  if (spec.emHeight) logFont.lfHeight = -logFont.lfHeight;
   logFont.lfWidth = spec.width96 > 0 ? dpi.Scale(spec.width96) : 0;
   logFont.lfWeight = spec.weight;
   logFont.lfCharSet = spec.charset;

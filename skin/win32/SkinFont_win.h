@@ -21,6 +21,9 @@ struct FontSpec {
   // The script the text is in: with the language's character set a face that lacks the
   // script (Arial for Japanese or Thai) is mapped to one that has it.
   BYTE charset = DEFAULT_CHARSET;
+  // `height96` is the height of the letters themselves (the em) rather than of the cell:
+  // faces of scripts with tall marks (Thai) then show their letters as large as Arial's.
+  bool emHeight = false;
 };
 
 class SkinFont {
