@@ -1,5 +1,10 @@
 #include "OptionFixtures_win.h"
 
+#include <stdexcept>
+
+#include "TextIds.h"
+#include "TranslatedTextTable.h"
+
 namespace orvix::test {
 
 std::wstring Wide(const std::string& ansi) {
@@ -14,6 +19,15 @@ std::string NameText(const char* field, std::size_t size) {
   std::size_t length = 0;
   while (length < size && field[length] != '\0') ++length;
   return std::string(field, length);
+}
+
+std::wstring TableText(int id, int language) {
+  for (const auto& row : orvix::testing::kTableRows) {
+    if (row.id != id) continue;
+    const int from = row.texts[language] ? language : kEnglish;
+    return row.texts[from] ? row.texts[from] : L"";
+  }
+  throw std::invalid_argument("no text " + std::to_string(id));
 }
 
 std::string SetFlags(const ChangeFlags& flags) {
@@ -47,6 +61,22 @@ bool OptionTest::ClickThenApply(const std::wstring& label) {
   if (!program_->Click(label) || !program_->Click(L"Apply")) return false;
   if (monitor_ && !monitor_->WaitFor(WM_MON_APPLY_ALL, 10000, before + 1)) return false;
   return WaitUntilIdle();
+}
+
+}  // namespace orvix::test
+
+namespace orvix::test {
+
+bool OptionTest::ChooseLanguage(int shownLanguage, const std::wstring& ownName) {
+  if (!program_->Click(TableText(kTextLabelSelectLanguage, shownLanguage))) return false;
+  const HWND chooser = program_->WaitForPopup(ownName, 5000);
+  return chooser && program_->AnswerPopup(chooser, ownName);
+}
+
+bool OptionTest::PostNotice(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!::PostMessageW(program_->window(), message, wParam, lParam)) return false;
+  PumpFor(200);
+  return program_->Answers(5000);
 }
 
 }  // namespace orvix::test

@@ -20,6 +20,11 @@ namespace orvix::test {
 std::wstring Wide(const std::string& ansi);
 // A fixed-size name field as text: up to its first NUL or its end.
 std::string NameText(const char* field, std::size_t size);
+// Text `id` of the text table in language `language` (0..16; 1 English, 4 German).
+std::wstring TableText(int id, int language);
+inline constexpr int kEnglish = 1;
+inline constexpr int kGerman = 4;
+
 // The change flags that are set, as "button[p][s]=v settings[p]=v currentProfile=v
 // tracking=v"; "none" when all are 0.
 std::string SetFlags(const ChangeFlags& flags);
@@ -34,6 +39,13 @@ class OptionTest : public ::testing::Test {
   // (OK enabled again). False when a step did not happen in time.
   bool ClickThenApply(const std::wstring& label);
   bool WaitUntilIdle(DWORD timeoutMs = 10000);
+  // Opens the language chooser with the language button (labelled in `shownLanguage`) and
+  // clicks the item `ownName`; true when the chooser closed.
+  bool ChooseLanguage(int shownLanguage, const std::wstring& ownName);
+  // Posts a monitor's notice to the program's window, gives it a moment and checks that
+  // the window still answers. Later posts (clicks) are taken after it: a check that must
+  // see the notice's effect goes through one.
+  bool PostNotice(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
   InstallCopy install_;
   std::unique_ptr<StandInMonitor> monitor_;

@@ -93,15 +93,18 @@ OptionProgram::~OptionProgram() {
   ::WaitForSingleObject(process_.get(), 5000);
 }
 
+void OptionProgram::Locate() const {
+  if (window_) return;
+  MainSearch search{processId_};
+  ::EnumWindows(&FindMain, reinterpret_cast<LPARAM>(&search));
+  window_ = search.found;
+  if (window_) threadId_ = ::GetWindowThreadProcessId(window_, nullptr);
+}
+
 HWND OptionProgram::WaitForWindow(DWORD timeoutMs) {
   const bool ready = PumpUntil(
       [&] {
-        if (!window_) {
-          MainSearch search{processId_};
-          ::EnumWindows(&FindMain, reinterpret_cast<LPARAM>(&search));
-          window_ = search.found;
-          if (window_) threadId_ = ::GetWindowThreadProcessId(window_, nullptr);
-        }
+        Locate();
         return window_ && ::IsWindowVisible(window_) && NameLabels().size() == kSlotCount;
       },
       timeoutMs);
@@ -196,6 +199,7 @@ bool OptionProgram::Answers(DWORD ms) const {
 }
 
 std::vector<HWND> OptionProgram::Popups() const {
+  Locate();
   PopupSearch search{window_, {}};
   if (threadId_) ::EnumThreadWindows(threadId_, &CollectPopup, reinterpret_cast<LPARAM>(&search));
   return search.found;

@@ -63,10 +63,13 @@ class OptionProgram {
   std::vector<HWND> Popups() const;
 
  private:
+  // Finds the main window, also while it is still hidden (a message box of its start-up).
+  void Locate() const;
+
   KernelHandle process_;
   DWORD processId_ = 0;
-  DWORD threadId_ = 0;  // the thread of the main window
-  HWND window_ = nullptr;
+  mutable DWORD threadId_ = 0;  // the thread of the main window
+  mutable HWND window_ = nullptr;
 };
 
 // WM_GETTEXT of a window of another process, bounded in time.

@@ -17,18 +17,38 @@ bool Recorded(UINT message) { return message == WM_CLOSE || (message >= WM_USER 
 
 }  // namespace
 
-StandInMonitor::StandInMonitor(const ConfigRecord& config, std::string installFolder)
+StandInMonitor::StandInMonitor(const ConfigRecord& config, std::string installFolder, Parts parts)
     : installFolder_(std::move(installFolder)) {
   // The monitor's order: the mutex first (it also tells that no other monitor runs).
   mutex_ = SharedBlockMutex::Create();
   if (!mutex_) throw std::runtime_error("the block's mutex exists already");
-  mapping_ = SharedBlockMapping::Create();
-  if (!mapping_) throw std::runtime_error("cannot create the shared block");
-  const bool filled = mapping_->Exchange(*mutex_, [&](SharedDataBlock& block) {
-    block.config = config;
-    block.flags = ChangeFlags{};
-  });
-  if (!filled) throw std::runtime_error("cannot fill the shared block");
+  if (parts.blockSize == sizeof(SharedDataBlock)) {
+    mapping_ = SharedBlockMapping::Create();
+    if (!mapping_) throw std::runtime_error("cannot create the shared block");
+    const bool filled = mapping_->Exchange(*mutex_, [&](SharedDataBlock& block) {
+      block.config = config;
+      block.flags = ChangeFlags{};
+    });
+    if (!filled) throw std::runtime_error("cannot fill the shared block");
+  } else {
+    otherMapping_.reset(
+        ::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, parts.blockSize, kSharedBlockName));
+    if (!otherMapping_) throw std::runtime_error("cannot create a mapping of the block's name");
+  }
+  // Without its mutex: ours was the only handle, so the name is gone with it.
+  if (!parts.mutex) mutex_.reset();
+  if (parts.window) MakeWindow();
+}
+
+void StandInMonitor::CompleteStart() {
+  if (!mutex_) {
+    mutex_ = SharedBlockMutex::Create();
+    if (!mutex_) throw std::runtime_error("the block's mutex exists already");
+  }
+  if (!hwnd_) MakeWindow();
+}
+
+void StandInMonitor::MakeWindow() {
   hwnd_ = HiddenWindow(kStandInClass, &StandInMonitor::Procedure, kMonitorWindowTitle);
   if (!hwnd_) throw std::runtime_error("cannot create the stand-in monitor's window");
   ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -59,7 +79,7 @@ LRESULT StandInMonitor::OnApply(WPARAM wParam, LPARAM lParam) {
   received.wParam = wParam;
   received.lParam = lParam;
   received.receivedAt = ::GetTickCount();
-  received.block = Block();
+  if (mapping_ && mutex_) received.block = Block();
   received.configIni = ReadWholeFile(installFolder_ + "config.ini");
   received.okEnabled = ok_ && ::IsWindowEnabled(ok_);
   received.applyEnabled = apply_ && ::IsWindowEnabled(apply_);
@@ -94,11 +114,13 @@ const ReceivedMessage* StandInMonitor::Last(UINT message) const {
 
 std::unique_ptr<SharedDataBlock> StandInMonitor::Block() const {
   auto block = std::make_unique<SharedDataBlock>();
+  if (!mapping_ || !mutex_) throw std::runtime_error("the stand-in has no block with its mutex");
   if (!mapping_->CopyIn(*mutex_, *block)) throw std::runtime_error("the block's mutex was not obtained");
   return block;
 }
 
 void StandInMonitor::Change(const std::function<void(SharedDataBlock&)>& change) const {
+  if (!mapping_ || !mutex_) throw std::runtime_error("the stand-in has no block with its mutex");
   if (!mapping_->Exchange(*mutex_, change)) throw std::runtime_error("the block's mutex was not obtained");
 }
 

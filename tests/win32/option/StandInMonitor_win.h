@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "SharedBlockMapping_win.h"
+#include "WinHandles.h"
 
 namespace orvix::test {
 
@@ -40,14 +41,25 @@ struct ExpectedMessage {
 
 class StandInMonitor {
  public:
+  // What of the monitor is there: a monitor that is still starting, or something else that
+  // took the block's name.
+  struct Parts {
+    bool mutex = true;
+    bool window = true;
+    DWORD blockSize = sizeof(SharedDataBlock);  // another size: an empty mapping of that size
+  };
+
   // The block holds `config` (change flags cleared); `installFolder` is where the program
   // under test keeps its files.
-  StandInMonitor(const ConfigRecord& config, std::string installFolder);
+  StandInMonitor(const ConfigRecord& config, std::string installFolder) : StandInMonitor(config, installFolder, Parts{}) {}
+  StandInMonitor(const ConfigRecord& config, std::string installFolder, Parts parts);
   ~StandInMonitor();
   StandInMonitor(const StandInMonitor&) = delete;
   StandInMonitor& operator=(const StandInMonitor&) = delete;
 
   HWND hwnd() const { return hwnd_; }
+  // The mutex and the window, where they are still missing: the monitor's start is over.
+  void CompleteStart();
 
   // The apply message is answered this long after it came (pumping meanwhile), and
   // `whileAnswering` runs in between, once per apply message.
@@ -72,11 +84,13 @@ class StandInMonitor {
   void Change(const std::function<void(SharedDataBlock&)>& change) const;
 
  private:
+  void MakeWindow();
   static LRESULT CALLBACK Procedure(HWND, UINT, WPARAM, LPARAM);
   LRESULT OnApply(WPARAM wParam, LPARAM lParam);
 
   std::optional<SharedBlockMutex> mutex_;
   std::optional<SharedBlockMapping> mapping_;
+  KernelHandle otherMapping_;  // a mapping of the block's name and another size
   std::string installFolder_;
   HWND hwnd_ = nullptr;
   HWND ok_ = nullptr, apply_ = nullptr;
