@@ -3,6 +3,8 @@
 // moment the class is about to report a click, so the parent already sees the new state.
 #include "SkinButton_win.h"
 
+#include <algorithm>
+
 #include <windowsx.h>
 
 #include "PaintBuffer_win.h"
@@ -92,6 +94,23 @@ void SkinButton::RepaintIfChanged() {
   if (look() != paintedLook_ || focus != paintedFocus_) Repaint();
 }
 
+HFONT SkinButton::FittingFont(HDC dc, const std::wstring& text, int width) const {
+  const HFONT font = FontOrDefault(font_);
+  if (fitted_.font && fitted_.text == text && fitted_.width == width && fitted_.from == font) return fitted_.font.get();
+  SelectedObject measuring(dc, font);
+  SIZE size{};
+  ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  if (size.cx <= width || width <= 0) return font;
+  // A translation longer than its button is drawn smaller, down to 70 %, before it is cut.
+  LOGFONTW smaller{};
+  if (!::GetObjectW(font, sizeof smaller, &smaller)) return font;
+  const double ratio = std::max(0.7, static_cast<double>(width) / static_cast<double>(size.cx));
+  smaller.lfHeight = static_cast<LONG>(smaller.lfHeight * ratio);
+  smaller.lfWidth = static_cast<LONG>(smaller.lfWidth * ratio);
+  fitted_ = {FontHandle(::CreateFontIndirectW(&smaller)), text, width, font};
+  return fitted_.font ? fitted_.font.get() : font;
+}
+
 void SkinButton::Paint(HDC dc) const {
   RECT client;
   ::GetClientRect(hwnd(), &client);
@@ -105,10 +124,10 @@ void SkinButton::Paint(HDC dc) const {
 
   std::wstring text = label();
   if (drawLabel_ && !text.empty()) {
-    SelectedObject font(dc, FontOrDefault(font_));
+    RECT textArea = LabelArea(client);
+    SelectedObject font(dc, FittingFont(dc, text, textArea.right - textArea.left));
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, state == SkinState::kDisabled ? disabledTextColour_ : textColour_);
-    RECT textArea = LabelArea(client);
     if (Pushed()) ::OffsetRect(&textArea, 1, 1);  // the label sinks with the press
     ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textArea,
                 DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);

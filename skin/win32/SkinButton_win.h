@@ -80,6 +80,8 @@ class SkinButton : public SkinControl {
   bool Pushed() const;
   bool ClickCompletes(UINT message, WPARAM wParam, LPARAM lParam) const;
   void Paint(HDC dc) const;
+  // The label's font, made smaller when the label is wider than `width`.
+  HFONT FittingFont(HDC dc, const std::wstring& text, int width) const;
   void RepaintIfChanged();
 
   ButtonImages images_;
@@ -91,6 +93,13 @@ class SkinButton : public SkinControl {
   bool toggleOnClick_ = true;
   bool reportDoubleClicks_ = false;
   bool checked_ = false;
+  struct FittedFont {
+    FontHandle font;
+    std::wstring text;
+    int width = 0;
+    HFONT from = nullptr;
+  };
+  mutable FittedFont fitted_;
   SkinState paintedLook_ = SkinState::kNormal;
   bool paintedFocus_ = false;
 };
