@@ -47,7 +47,14 @@ std::string SetFlags(const ChangeFlags& flags) {
 bool OptionTest::Start() {
   program_ = std::make_unique<OptionProgram>(install_.folder());
   if (!program_->WaitForWindow()) return false;
-  if (monitor_) monitor_->WatchButtons(program_->Button(L"OK"), program_->Button(L"Apply"));
+  if (!monitor_) return true;
+  // The program may start in any language.
+  HWND ok = nullptr, apply = nullptr;
+  for (int language = 0; language < orvix::testing::kTableLanguageCount; ++language) {
+    if (!ok) ok = program_->Button(TableText(kTextLabelOk, language));
+    if (!apply) apply = program_->Button(TableText(kTextLabelApply, language));
+  }
+  monitor_->WatchButtons(ok, apply);
   return true;
 }
 

@@ -158,6 +158,17 @@ std::vector<std::wstring> OptionProgram::ButtonLabels() const {
   return labels;
 }
 
+HWND OptionProgram::Badge() const {
+  for (HWND child = ::FindWindowExW(window_, nullptr, L"Static", nullptr); child;
+       child = ::FindWindowExW(window_, child, L"Static", nullptr)) {
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(child, GWL_STYLE));
+    RECT rect;
+    ::GetWindowRect(child, &rect);
+    if ((style & SS_TYPEMASK) == SS_OWNERDRAW && rect.right - rect.left > 2 * (rect.bottom - rect.top)) return child;
+  }
+  return nullptr;
+}
+
 std::vector<HWND> OptionProgram::NameLabels() const {
   // The program's text labels are plain "Static" windows (the slot names and, below them,
   // the quick-help line); the colour swatches and the badge are owner-drawn ones.

@@ -45,6 +45,8 @@ class OptionProgram {
   int CheckedSlot(const std::wstring& pattern = L"Profile %d") const;
   // The labels of all direct child buttons, in window order.
   std::vector<std::wstring> ButtonLabels() const;
+  // The edition badge: the owner-drawn picture of the frame wider than a colour swatch.
+  HWND Badge() const;
   // The five slot name labels, left to right.
   std::vector<HWND> NameLabels() const;
   std::vector<std::wstring> Names() const;

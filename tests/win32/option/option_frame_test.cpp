@@ -46,3 +46,45 @@ TEST_F(OptionFrame, RunsOnceAndShowsTheBlocksNamesAndCurrentSlot) {
 }
 
 }  // namespace orvix::test
+
+namespace orvix::test {
+
+// A block whose values no monitor writes: out-of-range slots and language, names without
+// their ending NUL, every flag set.
+TEST_F(OptionFrame, AHostileBlockGivesASaneWindowAndAnApplyThatDoesNotCrash) {
+  for (const int current : {7, -1}) {
+    SCOPED_TRACE(testing::Message() << "CurrentProfile " << current);
+    monitor_->Change([&](SharedDataBlock& block) {
+      block.config.CurrentProfile = current;
+      block.config.WindowsProfile = 99;
+      block.config.QuickHelpLan = 1000;
+      block.config.MouseType = 1;
+      for (int p = 0; p < kProfiles; ++p)
+        std::memset(block.config.profiles[p].ProFileName, 'P' + p, sizeof block.config.profiles[p].ProFileName);
+      std::memset(&block.flags, 0xFF, sizeof block.flags);
+    });
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(program_->CheckedSlot(), 0);
+    const std::vector<std::wstring> names = program_->Names();
+    ASSERT_EQ(names.size(), kSlotCount);
+    for (int p = 0; p < kProfiles; ++p) {
+      EXPECT_FALSE(names[p].empty());
+      EXPECT_LE(names[p].size(), sizeof(ProfileRecord::ProFileName));
+      EXPECT_EQ(names[p].find_first_not_of(static_cast<wchar_t>(L'P' + p)), std::wstring::npos);
+    }
+    EXPECT_NE(program_->Button(L"Main"), nullptr) << "a language outside the table is English";
+    EXPECT_TRUE(program_->Badge() && ::IsWindowVisible(program_->Badge())) << "MouseType 1 shows the badge";
+
+    ASSERT_TRUE(ClickThenApply(L"Profile 2"));
+    const ReceivedMessage& apply = *monitor_->Last(WM_MON_APPLY_ALL);
+    EXPECT_EQ(apply.block->config.CurrentProfile, 1);
+    EXPECT_EQ(SetFlags(apply.block->flags), "currentProfile=1");
+    EXPECT_EQ(program_->CheckedSlot(), 1);
+    ASSERT_TRUE(program_->Click(L"Cancel"));
+    EXPECT_TRUE(program_->WaitForExit(10000));
+    EXPECT_EQ(program_->ExitCode(), 0u);
+    monitor_->Clear();
+  }
+}
+
+}  // namespace orvix::test
