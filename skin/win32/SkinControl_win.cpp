@@ -1,6 +1,8 @@
 // The binding of a skinned control to its window, hover tracking and tool tips.
 #include "SkinControl_win.h"
 
+#include "PaintBuffer_win.h"
+
 #include <commctrl.h>
 
 #include "SkinClasses_win.h"
@@ -79,6 +81,25 @@ LRESULT SkinControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT SkinControl::CallClass(UINT message, WPARAM wParam, LPARAM lParam) {
   return ::DefSubclassProc(hwnd_, message, wParam, lParam);
+}
+
+std::optional<LRESULT> SkinControl::HandlePainting(UINT message, WPARAM wParam,
+                                                   const std::function<void(HDC, const RECT&)>& paint) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT:
+      PaintWindowBuffered(hwnd_, paint);
+      return 0;
+    case WM_PRINTCLIENT: {
+      RECT client;
+      ::GetClientRect(hwnd_, &client);
+      paint(reinterpret_cast<HDC>(wParam), client);
+      return 0;
+    }
+    default:
+      return std::nullopt;
+  }
 }
 
 void SkinControl::Repaint() const {

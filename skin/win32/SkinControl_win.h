@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -74,6 +75,10 @@ class SkinControl {
   // WM_MOUSELEAVE here: the pointer over a child is still over the control.
   void TrackChildPointer(HWND child, UINT message);
   void Repaint() const;
+  // WM_ERASEBKGND, WM_PAINT and WM_PRINTCLIENT of a control that paints its whole client
+  // area with `paint` (through a buffer on screen); nullopt for any other message.
+  std::optional<LRESULT> HandlePainting(UINT message, WPARAM wParam,
+                                        const std::function<void(HDC, const RECT&)>& paint);
   void NotifyParent(UINT message, WPARAM wParam, LPARAM lParam) const;
 
  private:
