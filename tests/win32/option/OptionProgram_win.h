@@ -20,7 +20,7 @@ class OptionProgram {
  public:
   // Starts "<folder>OrvixOneOption.exe" in `folder`.
   explicit OptionProgram(const std::string& folder);
-  // Closes a program still running (WM_CLOSE, then terminates it if it hangs).
+  // Ends a program still running.
   ~OptionProgram();
   OptionProgram(const OptionProgram&) = delete;
   OptionProgram& operator=(const OptionProgram&) = delete;

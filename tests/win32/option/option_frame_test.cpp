@@ -7,20 +7,22 @@
 namespace orvix::test {
 namespace {
 
+struct TitleCount {
+  const char* title;
+  int n = 0;
+};
+
+BOOL CALLBACK CountTitled(HWND window, LPARAM data) {
+  auto& count = *reinterpret_cast<TitleCount*>(data);
+  char text[128] = {};
+  ::GetWindowTextA(window, text, sizeof text);
+  if (std::strcmp(text, count.title) == 0) ++count.n;
+  return TRUE;
+}
+
 int WindowsTitled(const char* title) {
-  struct Count {
-    const char* title;
-    int n = 0;
-  } count{title};
-  ::EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto& c = *reinterpret_cast<Count*>(data);
-        char text[128] = {};
-        ::GetWindowTextA(window, text, sizeof text);
-        if (std::strcmp(text, c.title) == 0) ++c.n;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
+  TitleCount count{title};
+  ::EnumWindows(&CountTitled, reinterpret_cast<LPARAM>(&count));
   return count.n;
 }
 
