@@ -65,6 +65,19 @@ TEST_F(OptionWithoutMonitor, StartsFromTheFilesSavesOnApplyAndHandsOverOnceTheMo
   ExpectTheChangeHandedOverBy(monitor, 1, true);
 }
 
+TEST_F(OptionWithoutMonitor, OkWithoutTheMonitorSavesAndKeepsTheChangeForTheNextStart) {
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(program_->Click(L"Profile 5"));
+  ASSERT_TRUE(program_->Click(L"OK"));
+  const HWND notice = program_->WaitForPopup(L"OK", 10000);
+  ASSERT_NE(notice, nullptr) << "no notice";
+  ASSERT_TRUE(program_->AnswerPopup(notice, L"OK"));
+  ASSERT_TRUE(program_->WaitForExit(10000));
+  EXPECT_EQ(ConfigInt(install_.folder(), "CurrentProfile"), 4);
+  // Not handed to the mouse: offered again at the next start.
+  EXPECT_TRUE(ReadWholeFile(install_.Path("config\\UnappliedChanges.dat")).has_value());
+}
+
 TEST_F(OptionWithoutMonitor, ABlockOfAnotherSizeIsNoMonitor) {
   auto other = std::make_unique<StandInMonitor>(*config_, install_.folder(), StandInMonitor::Parts{true, true, 4096});
   program_ = std::make_unique<OptionProgram>(install_.folder());

@@ -72,6 +72,23 @@ TEST_F(OptionApply, TheMergeKeepsWhatTheMonitorWroteAfterTheProgramRead) {
       << "shows " << testing::PrintToString(program_->Names());
 }
 
+TEST_F(OptionApply, OkAppliesAndClosesOnceTheMonitorAnswered) {
+  monitor_->SetAnswerDelay(1000);
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(program_->Click(L"Profile 4"));
+  ASSERT_TRUE(program_->Click(L"OK"));
+  ASSERT_TRUE(monitor_->WaitFor(WM_MON_APPLY_ALL, 10000));
+  const ReceivedMessage& apply = *monitor_->Last(WM_MON_APPLY_ALL);
+  EXPECT_FALSE(program_->HasExited()) << "closed before the monitor answered";
+  ASSERT_TRUE(program_->WaitForExit(10000));
+  EXPECT_EQ(apply.block->config.CurrentProfile, 3);
+  EXPECT_EQ(SetFlags(apply.block->flags), "currentProfile=1");
+  EXPECT_EQ(ConfigInt(install_.folder(), "CurrentProfile"), 3);
+  EXPECT_EQ(CompareMessages(monitor_->received(), {{WM_MON_APPLY_ALL, 0, 0}}), "");
+  EXPECT_EQ(program_->ExitCode(), 0u);
+  EXPECT_FALSE(ReadWholeFile(install_.Path("config\\UnappliedChanges.dat")).has_value());
+}
+
 TEST_F(OptionApply, CancelExitAndACloseSendNothingAndChangeNoFile) {
   ASSERT_TRUE(WriteConfiguration(install_.folder(), *config_));
   const auto before = ConfigurationFiles(install_.folder());
