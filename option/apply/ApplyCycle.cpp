@@ -149,9 +149,12 @@ void ApplyCycle::ReloadFromBlock(Reload kind) {
   fresh->flags = ChangeFlags{};  // the monitor's flags are its own, never ours
   ClampCurrentProfile(*fresh);
   auto next = std::make_unique<SharedDataBlock>(*fresh);
-  // The new current profile and what the mouse changed by itself come from the monitor;
-  // every other pending edit is carried over.
-  MergeEdits(next->config, applied_.config, working_.config, MouseSideFields(fresh->config.CurrentProfile));
+  // Every pending edit is carried over, except where the monitor moved the current profile
+  // or the mouse changed a level of it by itself: there the mouse's state wins.
+  const FieldFilter mouseSide = MouseSideFields(fresh->config.CurrentProfile);
+  MergeEdits(next->config, applied_.config, working_.config, [&](const FieldSpan& field) {
+    return mouseSide(field) && FieldDiffers(fresh->config, applied_.config, field);
+  });
   next->flags = working_.flags;
   applied_ = *fresh;
   working_ = *next;

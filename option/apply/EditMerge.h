@@ -25,7 +25,8 @@ bool HasPendingEdits(const SharedDataBlock& working, const SharedDataBlock& appl
 
 // The fields the mouse changes by itself in profile `slot` (the level fields): the six dpi
 // flags, Cpi_X, Cpi_Y, the ten CPI levels, the three sensitivities and the polling rate.
-// `CurrentProfile` counts too. A slot outside 0..4 names only `CurrentProfile`.
+// `CurrentProfile` counts too. A slot outside 0..4 names only `CurrentProfile`. Where both
+// the user and the mouse changed one of these, the mouse's value is the one to keep.
 FieldFilter MouseSideFields(int slot);
 
 }  // namespace orvix

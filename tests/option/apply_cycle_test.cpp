@@ -201,6 +201,26 @@ TEST_F(ApplyCycleTest, NoticesCarryPendingEditsOntoTheMonitorsNewState) {
   EXPECT_EQ(view.calls.back(), "refresh all");
 }
 
+TEST_F(ApplyCycleTest, AChosenSlotAndLevelSurviveNoticesThatDoNotTouchThem) {
+  ASSERT_TRUE(Start());
+  cycle->working().config.CurrentProfile = 3;  // a slot clicked, not applied
+  Edit(1).Cpi_X = 4;                           // a level of the monitor's current profile
+  Shared().InfoData.counter[0] = 7;            // the monitor counted clicks only
+  cycle->OnStatisticsChanged();
+  cycle->OnLevelChanged();
+  EXPECT_EQ(cycle->working().config.CurrentProfile, 3);
+  EXPECT_EQ(Edit(1).Cpi_X, 4);
+  EXPECT_EQ(cycle->working().config.InfoData.counter[0], 7);
+  // Once the monitor really moves them, the mouse's state wins.
+  Edit(2).Cpi_X = 4;
+  Shared().CurrentProfile = 2;
+  Shared().profiles[2].Cpi_X = 1;
+  cycle->OnProfileChanged();
+  EXPECT_EQ(cycle->working().config.CurrentProfile, 2);
+  EXPECT_EQ(Edit(2).Cpi_X, 1);
+  EXPECT_EQ(Edit(1).Cpi_X, 4) << "a profile that is no longer current keeps the user's level";
+}
+
 TEST_F(ApplyCycleTest, ALevelNoticeRefreshesTheAdvancedPageOnlyForSynchronousAxes) {
   ASSERT_TRUE(Start());
   Shared().profiles[1].XYSynchronous = 0;
