@@ -7,24 +7,19 @@
 namespace orvix::test {
 namespace {
 
-struct WindowSearch {
+// The visible window of `processId` that `owner` owns.
+struct PopupSearch {
   DWORD processId;
-  HWND owner;  // null: the main window is looked for
+  HWND owner;
   HWND found;
 };
 
-BOOL CALLBACK MatchTopLevel(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<WindowSearch*>(context);
+BOOL CALLBACK MatchPopup(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<PopupSearch*>(context);
+  if (::GetWindow(window, GW_OWNER) != search->owner || !::IsWindowVisible(window)) return TRUE;
   DWORD processId = 0;
   ::GetWindowThreadProcessId(window, &processId);
-  if (processId != search->processId || !::IsWindowVisible(window)) return TRUE;
-  if (search->owner) {
-    if (::GetWindow(window, GW_OWNER) != search->owner) return TRUE;
-  } else {
-    char title[64] = {};
-    ::GetWindowTextA(window, title, sizeof title);
-    if (::lstrcmpA(title, kOptionWindowTitle) != 0) return TRUE;
-  }
+  if (processId != search->processId) return TRUE;
   search->found = window;
   return FALSE;
 }
@@ -74,9 +69,13 @@ OptionProcess::~OptionProcess() {
 HWND OptionProcess::WaitForWindow(DWORD timeoutMs) {
   const DWORD start = ::GetTickCount();
   for (;;) {
-    WindowSearch search{id_, nullptr, nullptr};
-    ::EnumWindows(&MatchTopLevel, reinterpret_cast<LPARAM>(&search));
-    if (search.found) return window_ = search.found;
+    // By title first: asking every window of the desktop for its process, as often as
+    // this, would slow down the program's own start.
+    for (HWND window = nullptr; (window = ::FindWindowExA(nullptr, window, nullptr, kOptionWindowTitle));) {
+      DWORD processId = 0;
+      ::GetWindowThreadProcessId(window, &processId);
+      if (processId == id_ && ::IsWindowVisible(window)) return window_ = window;
+    }
     if (HasExited() || ::GetTickCount() - start >= timeoutMs) return nullptr;
     PumpBriefly(5);
   }
@@ -91,8 +90,8 @@ HWND OptionProcess::Button(const wchar_t* label) const {
 
 HWND OptionProcess::OwnedPopup() const {
   if (!window_) return nullptr;
-  WindowSearch search{id_, window_, nullptr};
-  ::EnumWindows(&MatchTopLevel, reinterpret_cast<LPARAM>(&search));
+  PopupSearch search{id_, window_, nullptr};
+  ::EnumWindows(&MatchPopup, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
@@ -113,11 +112,6 @@ bool OptionProcess::Kill(DWORD waitMs) {
 
 bool OptionProcess::HasExited(DWORD waitMs) const {
   return ::WaitForSingleObject(process_.get(), waitMs) == WAIT_OBJECT_0;
-}
-
-bool OptionProcess::Close(DWORD timeoutMs) {
-  if (const HWND cancel = Button(L"Cancel")) PostClick(cancel);
-  return HasExited(timeoutMs);
 }
 
 }  // namespace orvix::test

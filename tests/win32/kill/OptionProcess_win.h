@@ -1,6 +1,6 @@
 // The real OrvixOneOption.exe started from an install folder and driven through its own
 // windows, as a person would: its main window, its buttons found by their labels, clicks,
-// and its end, asked for or forced.
+// and its end by force.
 #pragma once
 
 #include <windows.h>
@@ -37,8 +37,6 @@ class OptionProcess {
   // TerminateProcess at once, then waits for the end; true when it ended in time.
   bool Kill(DWORD waitMs = 10000);
   bool HasExited(DWORD waitMs = 0) const;
-  // Clicks "Cancel" and waits for the end; false when it did not end in time.
-  bool Close(DWORD timeoutMs);
 
  private:
   KernelHandle process_;
