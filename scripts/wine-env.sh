@@ -35,7 +35,9 @@ orvix_program_side() {
   esac
 }
 
-# Creates the selected side's prefix once; concurrent callers wait for the first.
+# Creates the selected side's prefix once; concurrent callers wait for the first. Its
+# windows are not handed to a window manager: the virtual display has none, and Wine would
+# otherwise wait two seconds at every closing window for one to answer.
 orvix_wine_prefix() {
   mkdir -p "$(dirname "$WINEPREFIX")"
   (
@@ -43,6 +45,10 @@ orvix_wine_prefix() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
       "$ORVIX_WINE" wineboot -i >/dev/null 2>&1 </dev/null || true
       wineserver -w
+    fi
+    if [ -f "$WINEPREFIX/system.reg" ] && [ ! -f "$WINEPREFIX/.orvix-unmanaged" ]; then
+      "$ORVIX_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null &&
+        touch "$WINEPREFIX/.orvix-unmanaged"
     fi
   ) 9>"$WINEPREFIX.lock"
 }
