@@ -457,13 +457,14 @@ void COptionDlg::OnTimer(UINT_PTR timer) {
 }
 
 void COptionDlg::SetBusy(bool busy) {
+  if (busy == busy_ && ok_.enabled() == !busy) return;
   busy_ = busy;
   ok_.Enable(!busy);
   apply_.Enable(!busy);
-  for (SkinButton* button : {&ok_, &apply_}) ::RedrawWindow(button->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+  // The cursor takes its new look at once when it is over the dialog.
   POINT cursor;
-  ::GetCursorPos(&cursor);
-  ::SetCursorPos(cursor.x, cursor.y);  // the cursor takes its new look at once
+  if (::GetCursorPos(&cursor) && ::WindowFromPoint(cursor) && ::GetAncestor(::WindowFromPoint(cursor), GA_ROOT) == hwnd_)
+    ::SetCursor(::LoadCursorA(nullptr, busy ? IDC_APPSTARTING : IDC_ARROW));
 }
 
 void COptionDlg::ApplyFinished() {

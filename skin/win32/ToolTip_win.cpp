@@ -22,7 +22,11 @@ TTTOOLINFOW ToolOf(HWND control, std::wstring& text) {
 
 void ToolTip::Set(HWND control, std::wstring_view text) {
   text_ = text;
+  control_ = control;
   if (!control) return;
+  // The tip's window is made when the pointer first comes: a dialog of forty controls then
+  // starts without forty windows it may never need.
+  if (!window_) return;
   if (text_.empty()) {
     if (added_) {
       TTTOOLINFOW tool = ToolOf(control, text_);
@@ -31,6 +35,11 @@ void ToolTip::Set(HWND control, std::wstring_view text) {
     }
     return;
   }
+  Add();
+}
+
+void ToolTip::Add() {
+  const HWND control = control_;
   if (!window_) {
     EnsureSkinClasses();
     window_.reset(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -48,7 +57,8 @@ void ToolTip::Set(HWND control, std::wstring_view text) {
   }
 }
 
-void ToolTip::Relay(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const {
+void ToolTip::Relay(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!window_ && !text_.empty() && control == control_ && message == WM_MOUSEMOVE) Add();
   if (!window_ || !added_) return;
   DWORD position = ::GetMessagePos();
   MSG msg{control, message, wParam, lParam, static_cast<DWORD>(::GetMessageTime()),

@@ -15,14 +15,17 @@ class ToolTip {
  public:
   // Empty text removes the tip; the window is made on the first text.
   void Set(HWND control, std::wstring_view text);
-  void Relay(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const;
+  void Relay(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
   void Destroy() { window_.reset(); }
 
   HWND window() const { return window_.get(); }
   const std::wstring& text() const { return text_; }
 
  private:
+  void Add();
+
   OwnedWindow window_;
+  HWND control_ = nullptr;
   std::wstring text_;
   bool added_ = false;
 };

@@ -20,8 +20,6 @@ OptionPage::~OptionPage() {
 
 bool OptionPage::Create(HWND parent, const PixelRect& rect, PageHost& host) {
   host_ = &host;
-  images_ = std::make_unique<SkinImages>(
-      SkinImages::Load(host.InstallFolder(), art_, host.Dpi(), kPageWidth96, kPageHeight96));
   hwnd_ = ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent,
                                &OptionPage::DialogProcedure, reinterpret_cast<LPARAM>(this));
   if (!hwnd_) return false;
@@ -32,7 +30,17 @@ bool OptionPage::Create(HWND parent, const PixelRect& rect, PageHost& host) {
 }
 
 void OptionPage::Show(bool visible) {
-  if (hwnd_) ::ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+  if (!hwnd_) return;
+  // A page's pictures are read when it is first shown: the program starts with one page.
+  if (visible) images();
+  ::ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+}
+
+const SkinImages& OptionPage::images() const {
+  if (!images_)
+    images_ = std::make_unique<SkinImages>(
+        SkinImages::Load(host_->InstallFolder(), art_, host_->Dpi(), kPageWidth96, kPageHeight96));
+  return *images_;
 }
 
 bool OptionPage::visible() const { return hwnd_ && ::IsWindowVisible(hwnd_); }
@@ -42,7 +50,7 @@ bool OptionPage::OnMessage(UINT, WPARAM, LPARAM, INT_PTR&) { return false; }
 void OptionPage::Paint() {
   PAINTSTRUCT ps;
   const HDC dc = ::BeginPaint(hwnd_, &ps);
-  images_->Image(SkinState::kNormal).Draw(dc, 0, 0);
+  images().Image(SkinState::kNormal).Draw(dc, 0, 0);
   ::EndPaint(hwnd_, &ps);
 }
 

@@ -52,7 +52,8 @@ class OptionPage {
   virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
 
   PageHost& host() const { return *host_; }
-  const SkinImages& images() const { return *images_; }
+  // The page's state pictures, read on first use.
+  const SkinImages& images() const;
 
  private:
   static INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -62,7 +63,7 @@ class OptionPage {
   const char* art_;
   HWND hwnd_ = nullptr;
   PageHost* host_ = nullptr;
-  std::unique_ptr<SkinImages> images_;
+  mutable std::unique_ptr<SkinImages> images_;
 };
 
 }  // namespace orvix
