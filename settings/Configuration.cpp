@@ -132,4 +132,9 @@ bool ReadOsdSettings(const SettingsStore& store, OsdSettings& settings) {
   return store.FileOf(kConfigFile).ReadBlock(kOsdSection, "config", settings);
 }
 
+bool WriteOsdSettings(const SettingsStore& store, const OsdSettings& settings) {
+  return store.WriteFiles(
+      [&](const SettingsStore& staged) { staged.FileOf(kConfigFile).WriteBlock(kOsdSection, "config", settings); });
+}
+
 }  // namespace orvix

@@ -45,5 +45,6 @@ bool WriteProfileFileName(const SettingsStore& store, int slot, const std::strin
 void DefaultOsdSettings(OsdSettings& settings);
 // False, with the record unchanged, when the block is missing or damaged.
 bool ReadOsdSettings(const SettingsStore& store, OsdSettings& settings);
+bool WriteOsdSettings(const SettingsStore& store, const OsdSettings& settings);
 
 }  // namespace orvix

@@ -207,7 +207,11 @@ bool ApplyCycle::TransferTracking() {
     });
   }
   files_.SaveLiftAndTracking(applied_.config);
-  return monitor_.Post(MonitorMessage::kCalibrationMode, 0, 4);
+  return true;
+}
+
+bool ApplyCycle::TransferTracking(MonitorMessage message, std::intptr_t lParam) {
+  return TransferTracking() && monitor_.Post(message, 0, lParam);
 }
 
 void ApplyCycle::KeepPendingEdits() {

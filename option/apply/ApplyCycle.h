@@ -46,7 +46,11 @@ class ApplyCycle {
 
   // The narrower transfers of the statistics page and the advanced page.
   void TransferStatistics();
+  // The lift-off and calibration switches (one value for all profiles) go to the monitor at
+  // once: into the applied copy, the block and "config.ini", then `message` with `lParam` is
+  // posted. False, and nothing written, when the monitor is absent.
   bool TransferTracking();
+  bool TransferTracking(MonitorMessage message, std::intptr_t lParam);
 
   // The program is closed from outside (the mouse was unplugged, the monitor ended):
   // pending edits are kept for the next start.

@@ -27,7 +27,9 @@ class SharedBlockPort {
 enum class MonitorMessage : unsigned {
   kApplyAll = 1224,
   kReloadShared = 1233,
-  kCalibrationMode = 1231,
+  kSensorImage = 1229,     // the calibration wizard: take one sensor image
+  kTrackingReport = 1230,  // lift-off trial: lParam 255 try, 254 keep, 253 undo
+  kCalibrationMode = 1231, // lParam 1 evaluate, 2 accepted, 3 discarded, 4 switched off
 };
 
 // The monitor's window, looked up by its title for every message.

@@ -1,5 +1,5 @@
 // Identifiers of the texts in the language libraries and in the English texts compiled
-// into the program. The texts themselves live in assets/languages/texts.lang.
+// into the program. The texts themselves live in assets/languages/texts/ (frame.lang for these).
 #pragma once
 
 namespace orvix {

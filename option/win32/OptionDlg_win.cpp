@@ -143,17 +143,17 @@ void COptionDlg::OnCreate(HWND window) {
   cycle_ = std::make_unique<ApplyCycle>(*block_, *monitor_, *files_, *this);
 }
 
-FontRef COptionDlg::FontFor(int height96, int weight) const {
+FontRef COptionDlg::Font(int height96, int weight) const {
   const auto charset = static_cast<BYTE>(LanguageOf(cycle_ ? cycle_->working().config.QuickHelpLan : 1).fontCharset);
   // Sized by the letters' height (Arial's is 87 % of its cell), the same for every script.
   return SkinFont::Create({L"Arial", (height96 * 87 + 50) / 100, 0, weight, charset, true}, dpi_);
 }
 
 void COptionDlg::MakeFonts() {
-  labelFont_ = FontFor(14, FW_SEMIBOLD);
-  tabFont_ = FontFor(15, FW_BOLD);
-  nameFont_ = FontFor(14);
-  quickHelpFont_ = FontFor(13);
+  labelFont_ = Font(14, FW_SEMIBOLD);
+  tabFont_ = Font(15, FW_BOLD);
+  nameFont_ = Font(14);
+  quickHelpFont_ = Font(13);
 }
 
 PixelRect COptionDlg::ScaledRect(std::string_view role) const { return dpi_.Scale(PlacementOf(role)); }
@@ -415,6 +415,19 @@ void COptionDlg::ShowPage(int page) {
   for (int i = 0; i < kPageCount; ++i) tabs_[i].SetChecked(i == page);
 }
 
+void COptionDlg::FactoryReset() {
+  SharedDataBlock& working = cycle_->working();
+  DefaultConfiguration(working.config, *store_);
+  for (auto& slot : working.flags.button)
+    for (auto& flag : slot) flag = 1;
+  OsdSettings osd;
+  DefaultOsdSettings(osd);
+  WriteOsdSettings(*store_, osd);
+  LoadLanguage();
+  RefreshAll();
+  Apply(false, 1);
+}
+
 void COptionDlg::SelectSlot(int slot) {
   cycle_->working().config.CurrentProfile = slot;
   RefreshAll();
@@ -422,8 +435,8 @@ void COptionDlg::SelectSlot(int slot) {
 
 // ---- the apply cycle ------------------------------------------------------------------
 
-void COptionDlg::Apply(bool thenClose) {
-  cycle_->Apply(0, thenClose);
+void COptionDlg::Apply(bool thenClose, int resetFlag) {
+  cycle_->Apply(resetFlag, thenClose);
   FollowApply();
 }
 

@@ -53,6 +53,19 @@ class COptionDlg final : public ApplyView, public PageHost {
   const std::string& InstallFolder() const override { return installFolder_; }
   const DpiScale& Dpi() const override { return dpi_; }
   QuickHelpSink QuickHelp() override;
+  HWND Frame() const override { return hwnd_; }
+  const LanguageLibrary& Texts() const override { return texts_; }
+  // Arial in the interface language's script.
+  FontRef Font(int height96, int weight = FW_NORMAL) const override;
+  bool MonitorPresent() override { return monitor_->Present(); }
+  bool PostToMonitor(MonitorMessage message, WPARAM wParam, LPARAM lParam) override {
+    return monitor_->Post(message, wParam, lParam);
+  }
+  bool TransferTracking() override { return cycle_->TransferTracking(); }
+  bool TransferTracking(MonitorMessage message, LPARAM lParam) override {
+    return cycle_->TransferTracking(message, lParam);
+  }
+  void FactoryReset() override;
 
   enum Page { kMainPage, kButtonPage, kAdvancedPage, kColorPage, kStatisticsPage, kUpdatePage, kPageCount };
   void ShowPage(int page);
@@ -80,14 +93,12 @@ class COptionDlg final : public ApplyView, public PageHost {
   void Relabel();
   void ChooseLanguage();
   void SelectSlot(int slot);
-  void Apply(bool thenClose);
+  void Apply(bool thenClose, int resetFlag = 0);
   void FollowApply();
   void LoadFirmwareText();
 
   SkinButtonSetup ButtonSetup(std::string_view role, FontRef font = nullptr) const;
   PixelRect ScaledRect(std::string_view role) const;
-  // Arial in the interface language's script.
-  FontRef FontFor(int height96, int weight = FW_NORMAL) const;
   void MakeFonts();
 
   std::string installFolder_;

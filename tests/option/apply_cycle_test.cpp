@@ -305,8 +305,10 @@ TEST_F(ApplyCycleTest, TheTrackingTransferNeedsTheMonitor) {
   monitor.present = false;
   EXPECT_FALSE(cycle->TransferTracking());
   EXPECT_EQ(files.lift, -100);
+  EXPECT_FALSE(cycle->TransferTracking(MonitorMessage::kCalibrationMode, 4));
+  EXPECT_TRUE(monitor.sent.empty());
   monitor.present = true;
-  EXPECT_TRUE(cycle->TransferTracking());
+  EXPECT_TRUE(cycle->TransferTracking(MonitorMessage::kCalibrationMode, 4));
   EXPECT_EQ(Shared().LiftOnFlag, 2);
   EXPECT_EQ(files.lift, 2);
   ASSERT_EQ(monitor.sent.size(), 1u);

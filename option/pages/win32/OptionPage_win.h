@@ -12,7 +12,9 @@
 #include "LanguageLibrary_win.h"
 #include "SharedDataBlock.h"
 #include "SkinControl_win.h"
+#include "SkinFont_win.h"
 #include "SkinImages_win.h"
+#include "apply/ApplyPorts.h"
 
 namespace orvix {
 
@@ -24,6 +26,29 @@ class PageHost {
   virtual const std::string& InstallFolder() const = 0;
   virtual const DpiScale& Dpi() const = 0;
   virtual QuickHelpSink QuickHelp() = 0;
+
+  // The main dialog's window: owner of the pages' dialogs, receiver of their notices
+  // (WM_OPT_SLOT_COLORS_CHANGED and the like).
+  virtual HWND Frame() const = 0;
+  // The texts of the interface language, and Arial in its script (height in 96-DPI pixels).
+  virtual const LanguageLibrary& Texts() const = 0;
+  virtual FontRef Font(int height96, int weight = FW_NORMAL) const = 0;
+
+  // The monitor's window exists / a message posted to it (false when it is absent).
+  virtual bool MonitorPresent() = 0;
+  virtual bool PostToMonitor(MonitorMessage message, WPARAM wParam, LPARAM lParam) = 0;
+  // The lift-off and calibration switches to the monitor at once (the apply cycle's
+  // tracking transfer); the message form posts `message` after writing. False, and nothing
+  // written, when the monitor is absent.
+  virtual bool TransferTracking() = 0;
+  virtual bool TransferTracking(MonitorMessage message, LPARAM lParam) = 0;
+  // Every page (and the frame) shows the working copy again.
+  virtual void RefreshAll() = 0;
+  // The factory reset, once the user confirmed it: the configuration of a fresh
+  // installation (the device type and the statistics stay), the OSD settings' defaults,
+  // every button marked changed; then the language again, everything refreshed, and an
+  // apply with the reset flag.
+  virtual void FactoryReset() = 0;
 };
 
 class OptionPage {

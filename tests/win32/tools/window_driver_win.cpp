@@ -2,6 +2,7 @@
 // scripts/screenshot.
 //   window_driver wait  "<title>" <timeout-ms>   prints "<x> <y> <width> <height>" once visible
 //   window_driver click "<title>" "<label>"      clicks the button with that label
+// The click is posted, so a button that opens a modal dialog does not hold the driver.
 // Exit code 0 on success, 1 when the window or the button is not there.
 #include <windows.h>
 
@@ -64,7 +65,7 @@ int main(int argc, char** argv) {
     Search search{label.c_str(), nullptr};
     ::EnumChildWindows(window, &MatchButton, reinterpret_cast<LPARAM>(&search));
     if (!search.found) return 1;
-    ::SendMessageW(search.found, BM_CLICK, 0, 0);
+    ::PostMessageW(search.found, BM_CLICK, 0, 0);
     return 0;
   }
   std::fprintf(stderr, "usage: window_driver wait <title> <timeout-ms> | click <title> <label>\n");
