@@ -3,6 +3,7 @@
 The background (frame, art pieces and static controls) is painted once; each state image is
 a copy of it with every control drawn in that state's look, clipped to the control's
 rectangle. So the four images are the same pixel for pixel outside the controls."""
+import importlib
 import sys
 
 import cairo
@@ -20,7 +21,16 @@ _CLAMP = [min(v, 250) for v in range(256)] * 3
 
 
 def painter_for(table):
-    return page_shell if table.dialog.startswith("page_") else PAINTERS[table.dialog]
+    """The module drawing a dialog: the one named after it (skinart/<dialog>.py), else the
+    plain panel for a page."""
+    if table.dialog in PAINTERS:
+        return PAINTERS[table.dialog]
+    try:
+        return importlib.import_module(f"{__package__}.{table.dialog}")
+    except ModuleNotFoundError as missing:
+        if missing.name != f"{__package__}.{table.dialog}" or not table.dialog.startswith("page_"):
+            raise
+        return page_shell
 
 
 def look_for(painter, kind):
