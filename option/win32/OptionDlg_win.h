@@ -50,6 +50,7 @@ class COptionDlg final : public ApplyView, public PageHost {
 
   // PageHost
   SharedDataBlock& Working() override { return cycle_->working(); }
+  const SharedDataBlock& Applied() const override { return cycle_->applied(); }
   const std::string& InstallFolder() const override { return installFolder_; }
   const DpiScale& Dpi() const override { return dpi_; }
   QuickHelpSink QuickHelp() override;

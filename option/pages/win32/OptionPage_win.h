@@ -23,6 +23,9 @@ class PageHost {
  public:
   virtual ~PageHost() = default;
   virtual SharedDataBlock& Working() = 0;
+  // The copy last handed to the monitor (at start: the one read from the block or files),
+  // i.e. what the mouse and Windows have now.
+  virtual const SharedDataBlock& Applied() const = 0;
   virtual const std::string& InstallFolder() const = 0;
   virtual const DpiScale& Dpi() const = 0;
   virtual QuickHelpSink QuickHelp() = 0;
