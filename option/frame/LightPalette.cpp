@@ -33,6 +33,10 @@ Rgb DeviceColourOf(const LightEntry& entry) {
   return entry.paletteIndex < kPaletteColours ? kPalette[entry.paletteIndex].device : OwnColour(entry);
 }
 
+Rgb PaletteDeviceColour(int index) { return kPalette[ClampPaletteIndex(index)].device; }
+
+Rgb PaletteDisplayColour(int index) { return kPalette[ClampPaletteIndex(index)].display; }
+
 Rgb SlotSwatchColour(const ProfileRecord& profile) {
   if (profile.LightEffectType == 0) return {};
   if (profile.LtChoseType != 0) return OwnColour(profile.CustomLightInfo[0]);

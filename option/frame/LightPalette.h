@@ -22,6 +22,13 @@ Rgb DisplayColourOf(const LightEntry& entry);
 // The colour of index 0..32 the mouse gets; the entry's own colour for any other index.
 Rgb DeviceColourOf(const LightEntry& entry);
 
+// The colours of a palette index; an index outside 0..32 counts as the nearest one.
+Rgb PaletteDeviceColour(int index);
+Rgb PaletteDisplayColour(int index);
+constexpr int ClampPaletteIndex(int index) {
+  return index < 0 ? 0 : index >= kPaletteColours ? kPaletteColours - 1 : index;
+}
+
 // A slot's colour swatch: black when the lights are off, the first custom colour when the
 // profile uses a custom colour, else the display colour of the first palette entry.
 Rgb SlotSwatchColour(const ProfileRecord& profile);
