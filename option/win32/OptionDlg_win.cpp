@@ -141,6 +141,7 @@ void COptionDlg::OnCreate(HWND window) {
   });
   monitor_ = std::make_unique<MonitorWindow>(hwnd_);
   cycle_ = std::make_unique<ApplyCycle>(*block_, *monitor_, *files_, *this);
+  profileCommands_ = std::make_unique<ProfileCommands>(*this, ini_, *store_);
 }
 
 FontRef COptionDlg::Font(int height96, int weight) const {
@@ -382,6 +383,13 @@ void COptionDlg::OnCommand(HWND sender) {
     if (sender == tabs_[i].hwnd()) return ShowPage(i);
   for (int i = 0; i < kProfiles; ++i)
     if (sender == slots_[i].hwnd()) return SelectSlot(i);
+  for (int i = 0; i < kProfiles; ++i)
+    if (sender == windowsProfileOff_[i].hwnd() || sender == windowsProfileOn_[i].hwnd())
+      return profileCommands_->ToggleWindowsProfile(i);
+  if (sender == commands_[0].hwnd()) return profileCommands_->Create();
+  if (sender == commands_[1].hwnd()) return profileCommands_->Load();
+  if (sender == commands_[2].hwnd()) return profileCommands_->Save();
+  if (sender == commands_[3].hwnd()) return profileCommands_->Edit();
   if (sender == language_.hwnd()) return ChooseLanguage();
   if (sender == min_.hwnd()) {
     ::ShowWindow(hwnd_, SW_MINIMIZE);
@@ -397,7 +405,6 @@ void COptionDlg::OnCommand(HWND sender) {
     userClosing_ = true;
     ::PostMessageW(hwnd_, WM_CLOSE, 0, 0);
   }
-  // Create, Load, Save, Edit and the "windows profile" markers come with the profile commands.
 }
 
 void COptionDlg::OnClose() {

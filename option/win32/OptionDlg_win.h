@@ -16,6 +16,7 @@
 #include "LanguageLibrary_win.h"
 #include "MonitorWindow_win.h"
 #include "Pages_win.h"
+#include "ProfileCommands_win.h"
 #include "Registry_win.h"
 #include "SettingsStore.h"
 #include "SharedBlockClient_win.h"
@@ -140,6 +141,7 @@ class COptionDlg final : public ApplyView, public PageHost {
   std::wstring quickHelpText_;
   FontRef labelFont_, tabFont_, nameFont_, quickHelpFont_;
 
+  std::unique_ptr<ProfileCommands> profileCommands_;
   std::array<std::unique_ptr<OptionPage>, kPageCount> pages_;
   int page_ = kMainPage;
 

@@ -45,6 +45,11 @@ INT_PTR SkinPopup::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       ::EndPaint(hwnd_, &ps);
       return TRUE;
     }
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+      if (const HBRUSH brush = OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
+        return reinterpret_cast<INT_PTR>(brush);
+      return FALSE;
     case WM_LBUTTONDOWN:
       OnBackgroundPress();
       return TRUE;

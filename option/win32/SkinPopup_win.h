@@ -40,6 +40,13 @@ class SkinPopup {
     return false;
   }
 
+  // WM_CTLCOLOREDIT / WM_CTLCOLORSTATIC of a child: the brush for its background, or
+  // null for the system's.
+  virtual HBRUSH OnControlColour(HDC dc, HWND control) {
+    (void)dc, (void)control;
+    return nullptr;
+  }
+
   void End(INT_PTR result);
   HWND hwnd() const { return hwnd_; }
   const SkinImages& images() const { return *images_; }

@@ -1,0 +1,34 @@
+// The profile dialog of Create and Edit: the profile's name (at most 20 characters) and
+// the three programs that select the profile while they run, each with a browse button.
+// It edits copies; the caller takes them on OK.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+#include "DpiScale.h"
+#include "LanguageLibrary_win.h"
+
+namespace orvix {
+
+struct ProfileDialogFields {
+  std::string name;                   // ANSI, as the profile record keeps it
+  std::array<std::string, 3> programs;
+};
+
+struct ProfileDialogSetup {
+  std::string installFolder;
+  DpiScale dpi;
+  const LanguageLibrary* texts = nullptr;
+  int language = 1;  // the interface language, for its fonts
+};
+
+inline constexpr char kProfileDialogTitle[] = "Orvix One Profile";
+inline constexpr int kProfileNameMaxLength = 20;
+
+// True with `fields` changed when the user pressed OK.
+bool RunProfileDialog(HWND owner, const ProfileDialogSetup& setup, ProfileDialogFields& fields);
+
+}  // namespace orvix
