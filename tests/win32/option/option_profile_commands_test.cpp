@@ -7,6 +7,7 @@
 #include "ButtonFunctionCodes.h"
 #include "FixedText.h"
 #include "IniStore_win.h"
+#include "FileDialogDriver_win.h"
 #include "OptionFixtures_win.h"
 #include "ProfileFile.h"
 
@@ -16,21 +17,9 @@ namespace {
 constexpr DWORD kWait = 10000;
 
 struct Found {
-  DWORD process;
   const char* className;
   std::vector<HWND> windows;
 };
-
-BOOL CALLBACK CollectTopLevel(HWND window, LPARAM data) {
-  auto& found = *reinterpret_cast<Found*>(data);
-  DWORD process = 0;
-  ::GetWindowThreadProcessId(window, &process);
-  char name[64] = {};
-  ::GetClassNameA(window, name, sizeof name);
-  if (process == found.process && ::IsWindowVisible(window) && std::strcmp(name, found.className) == 0)
-    found.windows.push_back(window);
-  return TRUE;
-}
 
 BOOL CALLBACK CollectChildren(HWND window, LPARAM data) {
   auto& found = *reinterpret_cast<Found*>(data);
@@ -41,31 +30,9 @@ BOOL CALLBACK CollectChildren(HWND window, LPARAM data) {
 }
 
 std::vector<HWND> ChildrenOfClass(HWND parent, const char* className) {
-  Found found{0, className, {}};
+  Found found{className, {}};
   ::EnumChildWindows(parent, &CollectChildren, reinterpret_cast<LPARAM>(&found));
   return found.windows;
-}
-
-// The system's file dialog of the program: its file name field gets `path`, then Open or
-// Save is pressed.
-bool AnswerFileDialog(const OptionProgram& program, const std::string& path) {
-  const DWORD start = ::GetTickCount();
-  while (::GetTickCount() - start < kWait) {
-    Found found{program.processId(), "#32770", {}};
-    ::EnumWindows(&CollectTopLevel, reinterpret_cast<LPARAM>(&found));
-    for (HWND dialog : found.windows) {
-      // The file name field: the edit of the file name combo box (cmb13), or edt1.
-      HWND field = nullptr;
-      if (HWND combo = ::GetDlgItem(dialog, 0x47c)) field = ::FindWindowExA(combo, nullptr, "Edit", nullptr);
-      if (!field) field = ::GetDlgItem(dialog, 0x480);
-      if (!field) continue;
-      ::SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-      ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-      return true;
-    }
-    ::Sleep(50);
-  }
-  return false;
 }
 
 std::string NameOf(const ProfileRecord& profile) { return std::string(FixedTextView(profile.ProFileName)); }
