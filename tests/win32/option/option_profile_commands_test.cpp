@@ -247,7 +247,9 @@ TEST_F(ProfileCommands, SaveWritesTheChosenFileAndNeverASlotFile) {
   EXPECT_TRUE(ReadWholeFile(install_.folder() + "config\\My export.nmp")) << "the library copy";
   auto after = ConfigurationFiles(install_.folder());
   for (const auto& [name, bytes] : before)
-    if (name != "config.ini") EXPECT_EQ(after[name], bytes) << name;
+    if (name != "config.ini") {
+      EXPECT_EQ(after[name], bytes) << name;
+    }
 }
 
 }  // namespace
