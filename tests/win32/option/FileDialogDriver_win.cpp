@@ -22,6 +22,16 @@ BOOL CALLBACK CollectDialogs(HWND window, LPARAM data) {
   return TRUE;
 }
 
+HWND FirstEdit(HWND parent) {
+  for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    char name[16] = {};
+    ::GetClassNameA(child, name, sizeof name);
+    if (std::strcmp(name, "Edit") == 0) return child;
+    if (HWND inner = FirstEdit(child)) return inner;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 bool AnswerFileDialog(const OptionProgram& program, const std::string& path, DWORD timeoutMs) {
@@ -30,9 +40,10 @@ bool AnswerFileDialog(const OptionProgram& program, const std::string& path, DWO
     Dialogs dialogs{program.processId(), {}};
     ::EnumWindows(&CollectDialogs, reinterpret_cast<LPARAM>(&dialogs));
     for (HWND dialog : dialogs.found) {
-      // The file name field: the edit of the file name combo box (cmb13), or edt1.
+      // The file name field: the edit inside the file name combo box (cmb13, itself a
+      // ComboBoxEx around a combo box), or edt1.
       HWND field = nullptr;
-      if (HWND combo = ::GetDlgItem(dialog, 0x47c)) field = ::FindWindowExA(combo, nullptr, "Edit", nullptr);
+      if (HWND combo = ::GetDlgItem(dialog, 0x47c)) field = FirstEdit(combo);
       if (!field) field = ::GetDlgItem(dialog, 0x480);
       if (!field) continue;
       ::SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
