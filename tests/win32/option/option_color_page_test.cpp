@@ -174,6 +174,8 @@ TEST_F(ColorPageTest, EffectsBoxesAndZeroSizeChoicesWriteTheirFieldsAndTheSwatch
   ASSERT_TRUE(Click(L"All light Off"));
   EXPECT_TRUE(PumpUntil([&] { return SlotSwatchPixel() == RGB(0, 0, 0); }, 5000))
       << std::hex << "swatch shows " << SlotSwatchPixel();
+  // The page shows the profile again after the choice; typing starts after that.
+  ASSERT_TRUE(PumpUntil([&] { return ::SendMessageW(Button(L"All light Off"), BM_GETCHECK, 0, 0) == 1; }, 5000));
   expected.LightEffectType = 0;
 
   // Typed past the range, the box shows and writes its maximum.
@@ -212,6 +214,8 @@ TEST_F(ColorPageTest, TheStripPicksFromItsOwnPictureAndWhiteMovesOnlyTheMarker) 
   ASSERT_NE(strip, nullptr);
   ASSERT_TRUE(Click(L"Choose a custom color"));
   expected.LtChoseType = 1;
+  ASSERT_TRUE(PumpUntil([&] { return ::SendMessageW(Button(L"Choose a custom color"), BM_GETCHECK, 0, 0) == 1; },
+                        5000));
 
   // What the strip shows at the point, before anything covers it.
   const POINT point{120, 12};
