@@ -41,7 +41,7 @@ std::string WindowTextOf(HWND window) {
 class ProfileDialog final : public SkinPopup {
  public:
   ProfileDialog(const ProfileDialogSetup& setup, ProfileDialogFields& fields)
-      : SkinPopup(setup.installFolder, "profile_dialog", setup.dpi, 520, 346), setup_(setup), fields_(fields) {}
+      : SkinPopup(setup.installFolder, "profile_dialog", setup.dpi, 528, 346), setup_(setup), fields_(fields) {}
 
  private:
   std::wstring Text(int id) const { return setup_.texts ? setup_.texts->Text(id) : std::wstring(); }
