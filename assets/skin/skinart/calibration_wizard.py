@@ -16,7 +16,7 @@ def shape(ctx, art):
 def steps(ctx, art):
     sc = art.sc
     rects = [art.rect(role) for role in ("title.first", "title.second", "title.finish")]
-    y = rects[0].b + sc.px(3)
+    y = rects[0].b - sc.px(4)
     # The track under the step names, with a marker under each step.
     t.hline(ctx, rects[0].l, rects[-1].r, y, sc.line(2), t.EDGE_DIM)
     for r in rects:
