@@ -24,6 +24,9 @@ int ClampDpiLevel(int level);
 
 // What a row tells the page (WM_OPT_DPI_ROW: kind in the high 16 bits of wParam, value in
 // the low 16 bits, the row id in lParam).
+// Posted by a row to the page.
+inline constexpr unsigned WM_OPT_DPI_ROW = 1117;
+
 enum class DpiRowKind : int { kEnabled = 1, kLevel = 2, kMadeActive = 3 };
 
 struct DpiRowNotice {

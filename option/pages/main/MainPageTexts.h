@@ -22,12 +22,7 @@ inline constexpr int kTextLabelTiltSpeed = 3204;
 inline constexpr int kTextLabelDpiLevels = 3205;
 inline constexpr int kTextLabelDoubleClickSpeed = 3206;
 inline constexpr int kTextLabelDoubleClickTest = 3207;
-inline constexpr int kTextLabelDpiLevel = 3208;  // "Level %d" on a row's strip
-inline constexpr int kTextLabelDpiLevelActive = 3209;  // the strip of the active row
-inline constexpr int kTextLabelEnableLevel = 3210;  // a row's check box (not drawn)
-inline constexpr int kTextLabelSlow = 3211;
-inline constexpr int kTextLabelFast = 3212;
-inline constexpr int kTextLabelLow = 3213;
-inline constexpr int kTextLabelHigh = 3214;
+inline constexpr int kTextLabelDpiLevel = 3208;     // "Level %d" on a row's strip
+inline constexpr int kTextLabelEnableLevel = 3209;  // a row's check box (not drawn)
 
 }  // namespace orvix
