@@ -48,9 +48,6 @@ class Wizard final : public SkinPopup {
     ::GetWindowRect(parent ? parent : ::GetDesktopWindow(), &owner);
     ::SetWindowPos(hwnd(), HWND_TOP, owner.left + (owner.right - owner.left - images().width()) / 2,
                    owner.top + (owner.bottom - owner.top - images().height()) / 2, 0, 0, SWP_NOSIZE);
-    // The monitor looks for this exact title.
-    ::SetWindowTextA(hwnd(), kCalibrationWindowTitle);
-
     Label(title_, "title", setup_.heading, setup_.titleFont, RGB(255, 255, 255),
           DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
     Label(intro_, "message", setup_.intro, setup_.textFont, RGB(200, 206, 214), DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
@@ -63,6 +60,9 @@ class Wizard final : public SkinPopup {
     MakePages();
     ShowStep();
     ::SetFocus(pages_[kStartPage].button());
+    // The monitor looks for this exact title; given last, so whoever finds the window
+    // finds it whole.
+    ::SetWindowTextA(hwnd(), kCalibrationWindowTitle);
     if (guard && guard->closeRequested()) Close(IDCANCEL);
   }
 

@@ -32,10 +32,12 @@ class OptionAdvancedPage : public WithStandIn {
   HWND Control(const wchar_t* label) const { return DescendantButton(program_->window(), label); }
   bool Click(int labelText) const { return PostClick(Control(labelText)); }
 
-  // The page's sliders (X, Y, volume, pointer speed) and number boxes' fields (X, Y).
-  HWND Slider(int index) const { return Descendants(program_->window(), L"OrvixSkinSlider").at(index); }
+  // The page's sliders (X, Y, volume, pointer speed) and number boxes' fields (X, Y); the
+  // other pages have theirs.
+  HWND Page() const { return ::GetParent(Control(ids::kTextLabelLiftLow)); }
+  HWND Slider(int index) const { return Descendants(Page(), L"OrvixSkinSlider").at(index); }
   HWND BoxField(int index) const {
-    return Descendants(Descendants(program_->window(), L"OrvixSkinNumberBox").at(index), L"Edit").at(0);
+    return Descendants(Descendants(Page(), L"OrvixSkinNumberBox").at(index), L"Edit").at(0);
   }
 
   // What the current profile (slot 2) holds in the block now.
