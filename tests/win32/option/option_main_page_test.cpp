@@ -35,6 +35,8 @@ class OptionMainPage : public WithStandIn {
  protected:
   bool StartOnPage() {
     if (!Start()) return false;
+    // The start's last refresh (after the offer of kept edits) shows the block again.
+    Settle();
     page_ = Page(program_->window());
     return page_ != nullptr;
   }
