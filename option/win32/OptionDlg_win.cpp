@@ -35,7 +35,6 @@ constexpr int kDialogHeight96 = 600;
 
 // Messages and timers of the dialog itself.
 constexpr UINT WM_OPT_QUICK_HELP = 1125;
-constexpr UINT WM_OPT_SLOT_COLORS_CHANGED = 1134;
 constexpr UINT WM_OPT_IGNORED_1258 = 1258;
 constexpr UINT kOfferKeptEditsMessage = WM_APP + 0x102;
 constexpr UINT_PTR kAnswerTimer = 1;  // the monitor has this long to answer an apply

@@ -14,7 +14,6 @@ namespace {
 
 using namespace color_page;
 
-constexpr UINT WM_OPT_SLOT_COLORS_CHANGED = 1134;
 constexpr UINT kIgnoredMessage = 1792;
 constexpr int kSpeedSliderId = 8;  // the effect speed's slider (no control of this page sends it)
 

@@ -18,6 +18,10 @@
 
 namespace orvix {
 
+// Posted by a page to the main dialog: the light of a profile changed, repaint the slot
+// colour swatches.
+inline constexpr UINT WM_OPT_SLOT_COLORS_CHANGED = 1134;
+
 // What a page needs from the main dialog.
 class PageHost {
  public:
