@@ -197,7 +197,12 @@ void ApplyCycle::TransferStatistics() {
 }
 
 bool ApplyCycle::TransferTracking() {
-  if (!monitor_.Present()) return false;
+  if (!monitor_.Present()) {
+    // "config.ini" follows the user's choice at once; the applied copy does not move, so
+    // the next Apply still takes the switches to the mouse.
+    files_.SaveLiftAndTracking(working_.config);
+    return false;
+  }
   applied_.config.LiftOnFlag = working_.config.LiftOnFlag;
   applied_.config.TrackControlFlag = working_.config.TrackControlFlag;
   if (block_.Connect()) {

@@ -48,7 +48,9 @@ class ApplyCycle {
   void TransferStatistics();
   // The lift-off and calibration switches (one value for all profiles) go to the monitor at
   // once: into the applied copy, the block and "config.ini", then `message` with `lParam` is
-  // posted. False, and nothing written, when the monitor is absent.
+  // posted. When the monitor is absent only "config.ini" is written (an undo after the
+  // monitor ended must not leave a tried level there) and false is returned; the next
+  // Apply hands the switches over.
   bool TransferTracking();
   bool TransferTracking(MonitorMessage message, std::intptr_t lParam);
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "FakeApplyPorts.h"
+#include "apply/ChangeFlagRules.h"
 #include "FixedText.h"
 #include "ProfileFile.h"
 
@@ -299,14 +300,17 @@ TEST_F(ApplyCycleTest, TheStatisticsTransferHandsOverTheCountersAlone) {
   EXPECT_TRUE(cycle->HasPendingEdits());
 }
 
-TEST_F(ApplyCycleTest, TheTrackingTransferNeedsTheMonitor) {
+TEST_F(ApplyCycleTest, TheTrackingTransferNeedsTheMonitorButTheFileFollowsAtOnce) {
   ASSERT_TRUE(Start());
+  const int before = Shared().LiftOnFlag;
   cycle->working().config.LiftOnFlag = 2;
   monitor.present = false;
   EXPECT_FALSE(cycle->TransferTracking());
-  EXPECT_EQ(files.lift, -100);
+  EXPECT_EQ(files.lift, 2);
   EXPECT_FALSE(cycle->TransferTracking(MonitorMessage::kCalibrationMode, 4));
   EXPECT_TRUE(monitor.sent.empty());
+  EXPECT_EQ(Shared().LiftOnFlag, before);
+  EXPECT_EQ(ComputeChangeFlags(cycle->working(), cycle->applied()).tracking, 1) << "the next Apply still sends it";
   monitor.present = true;
   EXPECT_TRUE(cycle->TransferTracking(MonitorMessage::kCalibrationMode, 4));
   EXPECT_EQ(Shared().LiftOnFlag, 2);

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "../../../option/pages/advanced/AdvancedPageTexts.h"
+#include "pages/advanced/AdvancedPageTexts.h"
 #include "AdvancedPageDriver_win.h"
 #include "OptionFixtures_win.h"
 #include "TextIds.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "../../../option/pages/advanced/AdvancedPageTexts.h"
+#include "pages/advanced/AdvancedPageTexts.h"
 #include "AdvancedPageDriver_win.h"
 #include "OptionFixtures_win.h"
 #include "TextIds.h"
