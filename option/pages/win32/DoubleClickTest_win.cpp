@@ -37,7 +37,12 @@ bool DoubleClickTest::Create(SkinButtonSetup setup, ButtonImages images, const s
   return true;
 }
 
-void DoubleClickTest::PaintExtras(HDC dc, const RECT& client, SkinState) const {
+void DoubleClickTest::PaintExtras(HDC dc, const RECT& client, SkinState state) const {
+  if (state == SkinState::kNormal) {
+    // The page's resting picture is the bare panel: the frame at rest is drawn here.
+    const BrushHandle edge(::CreateSolidBrush(RGB(0x36, 0x3c, 0x45)));
+    ::FrameRect(dc, &client, edge.get());
+  }
   if (!picture_ || pictureSize_.cx <= 0 || pictureSize_.cy <= 0) return;
   MemoryDc source(::CreateCompatibleDC(dc));
   if (!source) return;
