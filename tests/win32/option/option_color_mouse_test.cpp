@@ -29,6 +29,12 @@ class OptionColorWithMouse : public OptionWithMouse {
     const HWND button = PageButton(label);
     return button && ::PostMessageW(button, BM_CLICK, 0, 0);
   }
+  int NumberBoxes() {
+    const HWND page = ::GetParent(PageButton(L"All light Off"));
+    int count = 0;
+    for (HWND box = nullptr; (box = ::FindWindowExW(page, box, L"OrvixSkinNumberBox", nullptr)) != nullptr;) ++count;
+    return count;
+  }
   // Types into the page's red (0), green (1) or blue (2) box and presses Enter.
   bool Type(int box, const wchar_t* text) {
     const HWND page = ::GetParent(PageButton(L"All light Off"));
@@ -46,7 +52,10 @@ class OptionColorWithMouse : public OptionWithMouse {
 TEST_F(OptionColorWithMouse, ALightSetOnTheLightingPageAndAppliedIsInTheMouse) {
   ASSERT_GE(Dump().profile, 0) << Mouse("dump").output;
   ASSERT_TRUE(program_->Click(L"Color"));
-  ASSERT_TRUE(PumpUntil([&] { return PageButton(L"All light Off") != nullptr; }, 10000));
+  // The page makes its controls when first shown; this process may look in between.
+  ASSERT_TRUE(PumpUntil([&] { return PageButton(L"All light Off") && PageButton(L"color8") && NumberBoxes() == 3; },
+                        10000));
+  PumpFor(300);
 
   // A palette colour, breathing.
   ASSERT_TRUE(ClickOnPage(L"Breathing"));

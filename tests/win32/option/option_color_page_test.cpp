@@ -20,7 +20,10 @@ class ColorPageTest : public WithStandIn {
   // Starts the program and opens the Color tab.
   bool OpenPage() {
     if (!Start() || !program_->Click(L"Color")) return false;
-    return PumpUntil([&] { return (page_ = PageOf(L"All light Off")) != nullptr && ::IsWindowVisible(page_); }, 10000);
+    // The page makes its controls when first shown, and this process may look in between:
+    // the number boxes come after every button.
+    return PumpUntil([&] { return (page_ = PageOf(L"All light Off")) != nullptr && ::IsWindowVisible(page_) &&
+                                  Controls(L"OrvixSkinNumberBox").size() == 3; }, 10000);
   }
   HWND PageOf(const std::wstring& label) const {
     HWND found = nullptr;
