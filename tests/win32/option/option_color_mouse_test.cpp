@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "OptionWithMouse_win.h"
 
@@ -74,10 +75,12 @@ TEST_F(OptionColorWithMouse, ALightSetOnTheLightingPageAndAppliedIsInTheMouse) {
   // The page shows the profile again after the choice; typing starts after that.
   ASSERT_TRUE(PumpUntil([&] { return ::SendMessageW(PageButton(L"Choose a custom color"), BM_GETCHECK, 0, 0) == 1; },
                         5000));
-  ASSERT_TRUE(Type(0, L"12"));
-  ASSERT_TRUE(Type(1, L"200"));
-  ASSERT_TRUE(Type(2, L"99"));
-  PumpFor(300);
+  // One box after the other, as a person types: each Enter makes the page show the profile
+  // again, which would replace a text typed into the next box before the Enter was taken.
+  for (const auto& [box, text] : {std::pair{0, L"12"}, std::pair{1, L"200"}, std::pair{2, L"99"}}) {
+    ASSERT_TRUE(Type(box, text));
+    PumpFor(500);
+  }
   ASSERT_TRUE(program_->Click(L"Apply"));
   EXPECT_TRUE(PumpUntil([&] { return CurrentLight(Mouse("dump").output).find("effect 1") != std::string::npos &&
                                      CurrentLight(Mouse("dump").output).find("colour 255 (12,200,99)") != std::string::npos; },
