@@ -267,8 +267,7 @@ void COptionDlg::CreatePages() {
   pages_[kUpdatePage] = std::make_unique<CUpdatePage>();
   const PixelRect rect = ScaledRect("page");
   for (auto& page : pages_) page->Create(hwnd_, rect, *this);
-  page_ = -1;
-  ShowPage(kMainPage);
+  page_ = -1;  // the main page shows once the configuration and the texts are there
 }
 
 // ---- WM_INITDIALOG --------------------------------------------------------------------
@@ -295,6 +294,7 @@ void COptionDlg::OnInitDialog() {
       WritePointerRegistry(*current, registry_);
   RefreshAll();
   LoadLanguage();
+  ShowPage(kMainPage);
   ::PostMessageW(hwnd_, kOfferKeptEditsMessage, 0, 0);
 }
 

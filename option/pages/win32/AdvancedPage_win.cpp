@@ -144,7 +144,7 @@ void CAdvancedPage::OnCreate() {
 
 // ---- showing the working copy ---------------------------------------------------------
 
-void CAdvancedPage::Refresh() {
+void CAdvancedPage::OnRefresh() {
   if (!hwnd()) return;
   const ProfileRecord& profile = Profile();
   for (Switch& control : switches_) control.button.SetChecked(advanced::Get(profile, control.field) == 1);
@@ -169,7 +169,7 @@ void CAdvancedPage::ShowTrackingLooks() {
   recalibrate_.Enable(on);
 }
 
-void CAdvancedPage::Relabel(const LanguageLibrary& texts) {
+void CAdvancedPage::OnRelabel(const LanguageLibrary& texts) {
   const FontRef label = host().Font(13);
   for (std::size_t i = 0; i < titles_.size(); ++i) {
     const bool group = IsGroupTitle(static_cast<int>(i));

@@ -21,8 +21,8 @@ class CAdvancedPage final : public OptionPage {
  public:
   CAdvancedPage() : OptionPage(IDD_ADVANCED_PAGE, "page_advanced") {}
 
-  void Refresh() override;
-  void Relabel(const LanguageLibrary& texts) override;
+  void OnRefresh() override;
+  void OnRelabel(const LanguageLibrary& texts) override;
 
  protected:
   void OnCreate() override;

@@ -197,13 +197,13 @@ void CColorPage::CreateControls() {
   for (int c = 0; c < 3; ++c)
     makeLabel(channelTitles_[static_cast<std::size_t>(c)], kChannelTitleRoles[c], 0, DT_CENTER, RGB(154, 161, 171));
 
-  Relabel(host().Texts());
-  Refresh();
+  OnRelabel(host().Texts());
+  OnRefresh();
 }
 
 // ---- showing the profile --------------------------------------------------------------
 
-void CColorPage::Refresh() {
+void CColorPage::OnRefresh() {
   if (!created_) return;
   const ProfileRecord* profile = Profile();
   if (!profile) return;
@@ -220,7 +220,7 @@ void CColorPage::Refresh() {
   customButton_.SetChecked(view.colourSource == 1);
 }
 
-void CColorPage::Relabel(const LanguageLibrary& texts) {
+void CColorPage::OnRelabel(const LanguageLibrary& texts) {
   if (!created_) return;
   const FontRef choiceFont = host().Font(13, FW_SEMIBOLD);
   for (int k = 0; k < 3; ++k) {
@@ -258,7 +258,7 @@ void CColorPage::Relabel(const LanguageLibrary& texts) {
 // ---- edits ----------------------------------------------------------------------------
 
 void CColorPage::Follow(const Reaction& reaction) {
-  if (reaction.refresh) Refresh();
+  if (reaction.refresh) OnRefresh();
   if (reaction.slotColours) ::PostMessageW(host().Frame(), WM_OPT_SLOT_COLORS_CHANGED, 0, 0);
 }
 

@@ -24,8 +24,8 @@ class CColorPage final : public OptionPage {
   CColorPage() : OptionPage(IDD_COLOR_PAGE, "page_color") {}
   ~CColorPage() override;
 
-  void Refresh() override;
-  void Relabel(const LanguageLibrary& texts) override;
+  void OnRefresh() override;
+  void OnRelabel(const LanguageLibrary& texts) override;
 
   // The "Color Select" rectangle: the strip's colour band, in the page's pixels.
   const PixelRect& colourSelect() const { return colourSelect_; }

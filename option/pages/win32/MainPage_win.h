@@ -27,8 +27,8 @@ class CMainPage final : public OptionPage {
   CMainPage() : OptionPage(IDD_MAIN_PAGE, "page_main") {}
   ~CMainPage() override;
 
-  void Refresh() override;
-  void Relabel(const LanguageLibrary& texts) override;
+  void OnRefresh() override;
+  void OnRelabel(const LanguageLibrary& texts) override;
 
  protected:
   void OnCreate() override;

@@ -25,14 +25,20 @@ bool OptionPage::Create(HWND parent, const PixelRect& rect, PageHost& host) {
   if (!hwnd_) return false;
   ::SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-  OnCreate();
   return true;
 }
 
 void OptionPage::Show(bool visible) {
   if (!hwnd_) return;
-  // A page's pictures are read when it is first shown: the program starts with one page.
-  if (visible) images();
+  // A page's pictures are read and its controls made when it is first shown: the program
+  // starts with one page.
+  if (visible && !made_) {
+    images();
+    made_ = true;
+    OnCreate();
+    OnRelabel(host_->Texts());
+    OnRefresh();
+  }
   ::ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
 }
 

@@ -70,16 +70,24 @@ class OptionPage {
   void Show(bool visible);
   bool visible() const;
 
-  // From the current profile of the working copy.
-  virtual void Refresh() {}
-  virtual void Relabel(const LanguageLibrary& texts) { (void)texts; }
+  // From the current profile of the working copy / the language's texts. A page makes its
+  // controls when it is first shown (the program starts with one page); until then there
+  // is nothing to refresh or relabel.
+  void Refresh() {
+    if (made_) OnRefresh();
+  }
+  void Relabel(const LanguageLibrary& texts) {
+    if (made_) OnRelabel(texts);
+  }
 
  protected:
   // `templateId` is the page's dialog template, `art` the name of its pictures in "Skin\".
   OptionPage(int templateId, const char* art) : templateId_(templateId), art_(art) {}
 
-  // The page's own controls, made once its window exists.
+  // The page's own controls, made when the page is first shown.
   virtual void OnCreate() {}
+  virtual void OnRefresh() {}
+  virtual void OnRelabel(const LanguageLibrary& texts) { (void)texts; }
   // Messages of the page besides painting; return true when handled.
   virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
 
@@ -95,6 +103,7 @@ class OptionPage {
   const char* art_;
   HWND hwnd_ = nullptr;
   PageHost* host_ = nullptr;
+  bool made_ = false;
   mutable std::unique_ptr<SkinImages> images_;
 };
 

@@ -158,8 +158,9 @@ TEST_F(OptionCalibrationWithoutMonitor, SwitchingOnIsRefusedWithANotice) {
   ASSERT_TRUE(WriteConfiguration(install_.folder(), *SaneConfiguration(1)));
   ASSERT_TRUE(Start());
   ASSERT_TRUE(program_->Click(English(kTextLabelTabAdvanced)));
-  const HWND on = DescendantButton(program_->window(), English(ids::kTextLabelPscOn));
-  ASSERT_NE(on, nullptr);
+  HWND on = nullptr;
+  // The page makes its controls when it is first shown.
+  ASSERT_TRUE(PumpUntil([&] { return (on = DescendantButton(program_->window(), English(ids::kTextLabelPscOn))) != nullptr; }, 5000));
   ASSERT_TRUE(PostClick(on));
   const HWND notice = program_->WaitForPopup(English(ids::kTextButtonOk), 5000);
   ASSERT_NE(notice, nullptr);
