@@ -37,7 +37,7 @@ std::optional<std::vector<BYTE>> ReadWholeFile(const std::wstring& path) {
   return bytes;
 }
 
-std::vector<std::int32_t> FrameDelayProperty(Gdiplus::Image& image) {
+std::vector<std::int32_t> FrameDelayProperty(Gdiplus::Bitmap& image) {
   UINT size = image.GetPropertyItemSize(PropertyTagFrameDelay);
   if (size < sizeof(Gdiplus::PropertyItem)) return {};
   std::vector<std::uint64_t> storage((size + 7) / 8);  // aligned for the item header
@@ -56,8 +56,40 @@ std::vector<std::int32_t> FrameDelayProperty(Gdiplus::Image& image) {
   return delays;
 }
 
+// A frame at its own size is copied out of the decoder, not drawn: drawing goes through
+// the general resampling path, which for a dialog's picture costs more than decoding it.
+std::optional<SkinBitmap> CopyFrame(Gdiplus::Bitmap& image, SIZE size, PictureBackground background) {
+  std::optional<SkinBitmap> picture = SkinBitmap::Create(size.cx, size.cy);
+  if (!picture) return std::nullopt;
+  Gdiplus::BitmapData data{};
+  data.Width = static_cast<UINT>(size.cx);
+  data.Height = static_cast<UINT>(size.cy);
+  data.Stride = static_cast<INT>(picture->stride());
+  data.PixelFormat = PixelFormat32bppPARGB;
+  data.Scan0 = picture->bits();
+  Gdiplus::Rect whole(0, 0, size.cx, size.cy);
+  if (image.LockBits(&whole, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf, PixelFormat32bppPARGB,
+                     &data) != Gdiplus::Ok)
+    return std::nullopt;
+  image.UnlockBits(&data);
+  if (background == PictureBackground::kWhite) {
+    // Premultiplied pixels over white: each colour gains what the alpha leaves uncovered.
+    std::uint8_t* pixel = picture->bits();
+    for (std::size_t i = 0, n = static_cast<std::size_t>(size.cx) * size.cy; i < n; ++i, pixel += 4) {
+      const std::uint8_t uncovered = static_cast<std::uint8_t>(255 - pixel[3]);
+      for (int c = 0; c < 3; ++c) pixel[c] = static_cast<std::uint8_t>(std::min(255, pixel[c] + uncovered));
+      pixel[3] = 255;
+    }
+  } else {
+    picture->DetectAlpha();
+  }
+  return picture;
+}
+
 // Draws the image's active frame into a new picture of the given size.
-std::optional<SkinBitmap> RenderFrame(Gdiplus::Image& image, SIZE natural, SIZE size, PictureBackground background) {
+std::optional<SkinBitmap> RenderFrame(Gdiplus::Bitmap& image, SIZE natural, SIZE size, PictureBackground background) {
+  if (natural.cx == size.cx && natural.cy == size.cy)
+    if (std::optional<SkinBitmap> copied = CopyFrame(image, size, background)) return copied;
   std::optional<SkinBitmap> picture = SkinBitmap::Create(size.cx, size.cy);
   if (!picture) return std::nullopt;
   Gdiplus::Bitmap canvas(size.cx, size.cy, static_cast<INT>(picture->stride()), PixelFormat32bppPARGB,
@@ -99,7 +131,7 @@ std::optional<DecodedPicture> DecodePictureFile(const std::wstring& path, const 
   // The decoder's objects end before the session does.
   std::optional<DecodedPicture> result;
   {
-    Gdiplus::Image image(stream.get());
+    Gdiplus::Bitmap image(stream.get());
     if (image.GetLastStatus() != Gdiplus::Ok) return std::nullopt;
     const SIZE natural{static_cast<LONG>(image.GetWidth()), static_cast<LONG>(image.GetHeight())};
     if (natural.cx <= 0 || natural.cy <= 0 || natural.cx > SkinBitmap::kMaxSide || natural.cy > SkinBitmap::kMaxSide)

@@ -23,6 +23,10 @@ ControlPlacement RowPlacement(std::string_view role) {
 
 DpiLevelRow::~DpiLevelRow() = default;
 
+std::shared_ptr<const SkinImages> DpiLevelRow::LoadArt(std::string_view installFolder, const DpiScale& dpi) {
+  return std::make_shared<const SkinImages>(SkinImages::Load(installFolder, "dpi_level_row", dpi, kRowWidth96, kRowHeight96));
+}
+
 bool DpiLevelRow::Create(const Setup& setup) {
   page_ = setup.page;
   rowId_ = setup.rowId;
@@ -32,8 +36,8 @@ bool DpiLevelRow::Create(const Setup& setup) {
                        r.left, r.top, r.Width(), r.bottom - r.top, setup.page}))
     return false;
   ::SetWindowLongPtrW(hwnd(), GWLP_ID, rowId_);
-  images_ = std::make_unique<SkinImages>(
-      SkinImages::Load(setup.installFolder, "dpi_level_row", dpi_, kRowWidth96, kRowHeight96));
+  images_ = setup.art;
+  if (!images_) return false;
   CreateControls(setup);
   ShowState();
   return true;

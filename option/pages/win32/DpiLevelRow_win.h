@@ -29,13 +29,16 @@ class DpiLevelRow final : public Window {
     ControlPlacement placement;  // the row's rectangle on the page, 96-DPI units
     DpiScale dpi;
     int rowId = 0;  // 500..504
-    std::string installFolder;
+    std::shared_ptr<const SkinImages> art;  // the rows' pictures, read once for all five
     QuickHelpSink quickHelp;
     FontRef labelFont, presetFont, numberFont;
   };
 
   DpiLevelRow() = default;
   ~DpiLevelRow() override;
+
+  // The rows' pictures, to be shared by the five rows.
+  static std::shared_ptr<const SkinImages> LoadArt(std::string_view installFolder, const DpiScale& dpi);
 
   bool Create(const Setup& setup);
 
@@ -62,7 +65,7 @@ class DpiLevelRow final : public Window {
   HWND page_ = nullptr;
   int rowId_ = 0;
   DpiScale dpi_;
-  std::unique_ptr<SkinImages> images_;
+  std::shared_ptr<const SkinImages> images_;
   DpiLevelRowState state_;
   MainPageButton strip_{MainPageButton::Style::kStrip, 36};
   MainPageButton check_{MainPageButton::Style::kCheckBox};

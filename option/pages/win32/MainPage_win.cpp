@@ -120,13 +120,14 @@ void CMainPage::CreateButtons() {
 }
 
 void CMainPage::CreateRows() {
+  const std::shared_ptr<const SkinImages> art = DpiLevelRow::LoadArt(host().InstallFolder(), host().Dpi());
   for (int i = 0; i < kDpiLevels; ++i) {
     DpiLevelRow::Setup setup;
     setup.page = hwnd();
     setup.placement = PagePlacement("row." + std::to_string(i + 1));
     setup.dpi = host().Dpi();
     setup.rowId = kFirstDpiRowId + i;
-    setup.installFolder = host().InstallFolder();
+    setup.art = art;
     setup.quickHelp = host().QuickHelp();
     setup.labelFont = rowFont_;
     setup.presetFont = presetFont_;
@@ -135,7 +136,7 @@ void CMainPage::CreateRows() {
   }
 }
 
-void CMainPage::Refresh() {
+void CMainPage::OnRefresh() {
   const MainPageView view = ViewOf(Profile());
   sensitivity_.SetValue(view.sensitivity);
   sensitivityNumber_.SetValue(view.sensitivityNumber);
@@ -147,7 +148,7 @@ void CMainPage::Refresh() {
   for (std::size_t i = 0; i < rows_.size(); ++i) rows_[i].Show(view.rows[i].level, view.rows[i].enabled, view.rows[i].active);
 }
 
-void CMainPage::Relabel(const LanguageLibrary& texts) {
+void CMainPage::OnRelabel(const LanguageLibrary& texts) {
   MakeFonts();
   for (int i = 0; i < kTitleCount; ++i) {
     titles_[i].SetFont(titleFont_);
@@ -176,7 +177,7 @@ void CMainPage::Relabel(const LanguageLibrary& texts) {
 
 void CMainPage::React(const PageReaction& reaction) {
   if (reaction.doubleClickMs) SetDoubleClickTime(*reaction.doubleClickMs);
-  if (reaction.changed) Refresh();
+  if (reaction.changed) OnRefresh();
 }
 
 void CMainPage::SetDoubleClickTime(int ms) {
@@ -205,7 +206,7 @@ bool CMainPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& r
     case WM_OPT_DPI_ROW:
       React(OnDpiRowNotice(Profile(), wParam, lParam));
       // The row that was made active keeps its look even when nothing changed.
-      Refresh();
+      OnRefresh();
       return true;
     case WM_COMMAND:
       if (lParam && HIWORD(wParam) == BN_CLICKED) {
@@ -213,7 +214,7 @@ bool CMainPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& r
         if (sender == linesPerNotch_.hwnd()) React(OnScrollChoice(Profile(), ScrollChoice::kLinesPerNotch));
         if (sender == onePagePerNotch_.hwnd()) React(OnScrollChoice(Profile(), ScrollChoice::kOnePagePerNotch));
         // A choice clicked again stays chosen.
-        Refresh();
+        OnRefresh();
         return true;
       }
       break;
