@@ -108,6 +108,24 @@ PopupMenu& PopupMenu::AddSubmenu(std::wstring_view text, bool enabled) {
   return submenu;
 }
 
+void PopupMenu::AddLazySubmenu(std::wstring_view text, Filler fill) {
+  PopupMenu& submenu = AddSubmenu(text);
+  submenu.fill_ = std::move(fill);
+}
+
+bool PopupMenu::FillOpening(HMENU menu) {
+  if (menu_ == menu) {
+    if (!fill_) return false;
+    const Filler fill = std::move(fill_);
+    fill_ = nullptr;
+    fill(*this);
+    return true;
+  }
+  for (auto& submenu : submenus_)
+    if (submenu->FillOpening(menu)) return true;
+  return false;
+}
+
 int PopupMenu::ItemHeight(bool separator) const {
   const DpiScale& dpi = style_->dpi;
   if (separator) return dpi.Scale(7);
@@ -215,8 +233,11 @@ void PopupMenu::Draw(const DRAWITEMSTRUCT& draw) {
 }
 
 LRESULT CALLBACK PopupMenu::OwnerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                           DWORD_PTR) {
+                                           DWORD_PTR data) {
   switch (message) {
+    case WM_INITMENUPOPUP:
+      if (data) reinterpret_cast<PopupMenu*>(data)->FillOpening(reinterpret_cast<HMENU>(wParam));
+      break;
     case WM_MEASUREITEM: {
       auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
       if (measure->CtlType != ODT_MENU) break;
@@ -247,7 +268,9 @@ UINT PopupMenu::Track(HWND owner, POINT screen, const RECT& avoid) const {
   OwnedWindow ownerWindow(::CreateWindowExW(WS_EX_TOOLWINDOW, kMenuOwnerClass, L"", WS_POPUP, 0, 0, 0, 0, root,
                                             nullptr, ::GetModuleHandleW(nullptr), nullptr));
   if (!ownerWindow ||
-      !::SetWindowSubclass(ownerWindow.get(), &PopupMenu::OwnerProcedure, kOwnerSubclassId, 0))
+      // Lazy submenus are filled while the menu is shown: the only change a shown menu makes.
+      !::SetWindowSubclass(ownerWindow.get(), &PopupMenu::OwnerProcedure, kOwnerSubclassId,
+                           reinterpret_cast<DWORD_PTR>(const_cast<PopupMenu*>(this))))
     return 0;
   TPMPARAMS params{sizeof params, avoid};
   const bool hasAvoid = avoid.right > avoid.left && avoid.bottom > avoid.top;

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -34,6 +35,10 @@ class PopupMenu {
   void AddSeparator();
   // A submenu of the same style, owned by this menu.
   PopupMenu& AddSubmenu(std::wstring_view text, bool enabled = true);
+  // A submenu whose items `fill` adds when it first opens: a menu of many long submenus
+  // then opens at once.
+  using Filler = std::function<void(PopupMenu&)>;
+  void AddLazySubmenu(std::wstring_view text, Filler fill);
 
   HMENU handle() const { return menu_; }
   int itemCount() const;
@@ -63,6 +68,8 @@ class PopupMenu {
   static void LearnWidthAllowance(HWND menuWindow);
   static void Draw(const DRAWITEMSTRUCT& draw);
   Item& NewItem(std::wstring_view text);
+  // The lazy submenu of `menu` in this menu's tree, filled now; false when none is.
+  bool FillOpening(HMENU menu);
   void Insert(Item& item, UINT id, UINT state, HMENU submenu);
 
   std::shared_ptr<const MenuStyle> style_;
@@ -71,6 +78,7 @@ class PopupMenu {
   std::vector<std::unique_ptr<Item>> items_;
   std::vector<std::unique_ptr<PopupMenu>> submenus_;
   std::shared_ptr<BrushHandle> background_;
+  Filler fill_;  // set until a lazy submenu is filled
 
   PopupMenu(std::shared_ptr<const MenuStyle> style, std::shared_ptr<BrushHandle> background);
 };

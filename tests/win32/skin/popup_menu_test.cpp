@@ -144,6 +144,34 @@ TEST_F(PopupMenus, EscapeReturnsNothingAndSubmenusBelongToTheirMenu) {
   EXPECT_EQ(PopupMenu(Style(140)).Track(parent.hwnd(), POINT{0, 0}), 0u);  // an empty menu never opens
 }
 
+TEST_F(PopupMenus, ALazySubmenuIsFilledWhenItOpensAndOnlyThen) {
+  PopupMenu menu(Style(176));
+  int fills = 0;
+  menu.AddLazySubmenu(L"World of Warcraft", [&](PopupMenu& set) {
+    ++fills;
+    set.AddItem(11100, L"Edit Macro...");
+    set.AddSeparator();
+    set.AddItem(1100, L"Pull");
+  });
+  menu.AddLazySubmenu(L"Never opened", [&](PopupMenu&) { ++fills; });
+  menu.AddItem(1001, L"Click");
+  EXPECT_EQ(fills, 0);
+  UINT chosen;
+  {
+    Later walk(300, [] {
+      if (HWND window = OpenMenuWindow()) {
+        ::PostMessageW(window, WM_KEYDOWN, VK_DOWN, 0);   // onto the first submenu
+        ::PostMessageW(window, WM_KEYDOWN, VK_RIGHT, 0);  // open it: its first item is selected
+        ::PostMessageW(window, WM_KEYDOWN, VK_DOWN, 0);   // past the separator to "Pull"
+        ::PostMessageW(window, WM_KEYDOWN, VK_RETURN, 0);
+      }
+    });
+    chosen = menu.Track(parent.hwnd(), POINT{60, 60});
+  }
+  EXPECT_EQ(chosen, 1100u);
+  EXPECT_EQ(fills, 1);
+}
+
 class ComboTest : public PopupMenus {
  protected:
   bool CreateCombo() {
