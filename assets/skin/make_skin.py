@@ -7,8 +7,9 @@
 
 For each table <dialog>.layout: <dialog>_<state>@<percent>.png, the full window in each of
 the states normal, hover, pressed and disabled. Beside them: winprofile_on_<state>@<percent>.png,
-flag_<index>_<look>@<percent>.png and badge@<percent>.png. Every image is drawn from vectors
-at each scale, so none is a resized bitmap.
+flag_<index>_<look>@<percent>.png and badge@<percent>.png, and the pictures a dialog's art
+module adds with `extra_images(table, percent)` (<name>@<percent>.png). Every image is drawn
+from vectors at each scale, so none is a resized bitmap.
 """
 import argparse
 import os
@@ -33,6 +34,9 @@ def image_jobs(tables):
         for table in tables:
             jobs.append(([f"{table.dialog}_{s}@{percent}.png" for s in STATES],
                          lambda table=table, percent=percent: [render.render_dialog(table, percent)[s] for s in STATES]))
+            extra_images = getattr(render.painter_for(table), "extra_images", None)
+            for name, make in extra_images(table, percent) if extra_images else ():
+                jobs.append(([f"{name}@{percent}.png"], lambda make=make: [make()]))
         jobs.append(([f"winprofile_on_{s}@{percent}.png" for s in STATES],
                      lambda percent=percent: [extras.winprofile_on(main, percent)[s] for s in STATES]))
         for index in range(len(flags.FLAGS)):

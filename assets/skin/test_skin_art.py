@@ -164,6 +164,65 @@ class DialogImages(unittest.TestCase):
                     self.assertFalse(differs(frame, shell), "the page does not join the frame")
 
 
+def visible_boxes(rows, kind, percent):
+    return [box(rect, percent) for role, rect in rows.items()
+            if role.split(".")[0] == kind and rect[2] > 0 and rect[3] > 0]
+
+
+def blacked_out(image, boxes):
+    image = image.copy()
+    for b in boxes:
+        image.paste((0, 0, 0), b)
+    return image
+
+
+class ButtonPageImages(unittest.TestCase):
+    """The button page's pictures beside its state pictures: the slots' fixed and menu-open
+    looks, cut from pictures of the whole page, and the two hands' backgrounds."""
+
+    def test_the_fixed_and_open_slot_looks_are_their_own_and_change_only_the_slots(self):
+        rows = tables()["page_buttons"]
+        _, _, w, h = rows["dialog"]
+        for percent in SCALES:
+            slots = visible_boxes(rows, "slot", percent)
+            for look in ("fixed", "open"):
+                images = {s: load(f"page_buttons_{look}_{s}@{percent}.png") for s in STATES}
+                for state, image in images.items():
+                    with self.subTest(look=look, percent=percent, state=state):
+                        self.assertEqual(image.size, (mul_div(w, percent), mul_div(h, percent)))
+                        assignable = load(f"page_buttons_{state}@{percent}.png")
+                        self.assertFalse(differs(blacked_out(image, slots), blacked_out(assignable, slots)),
+                                         "pixels outside the slots differ from the page")
+                        for slot in slots:
+                            self.assertTrue(differs(image, assignable, slot), f"the {look} look is the assignable one")
+                for a, b in itertools.combinations(STATES, 2):
+                    for slot in slots:
+                        with self.subTest(look=look, percent=percent, states=(a, b), slot=slot):
+                            self.assertTrue(differs(images[a], images[b], slot))
+            for slot in slots:
+                with self.subTest(percent=percent, slot=slot):
+                    self.assertTrue(differs(load(f"page_buttons_fixed_normal@{percent}.png"),
+                                            load(f"page_buttons_open_normal@{percent}.png"), slot))
+
+    def test_the_hands_differ_only_where_the_orientation_shows(self):
+        rows = tables()["page_buttons"]
+        for percent in SCALES:
+            right = load(f"page_buttons_right@{percent}.png")
+            left = load(f"page_buttons_left@{percent}.png")
+            # The orientation places reach above the hover pictures; the mouse keeps inside
+            # the pictures, so that none of it shows beside a picture that covers it.
+            areas = []
+            for layer in ("normal", "layer"):
+                a, p = box(rows[f"art.orientation.{layer}"], percent), box(rows[f"picture.{layer}"], percent)
+                areas.append((max(a[0], p[0]), max(a[1], p[1]), min(a[2], p[2]), min(a[3], p[3])))
+            with self.subTest(percent=percent):
+                self.assertFalse(differs(right, load(f"page_buttons_normal@{percent}.png")),
+                                 "the right hand's background is the page's resting picture")
+                self.assertFalse(differs(blacked_out(left, areas), blacked_out(right, areas)))
+                for area in areas:
+                    self.assertTrue(differs(left, right, area), "both hands look alike")
+
+
 class SingleImages(unittest.TestCase):
     def test_every_flag_exists_in_every_look_and_scale_and_all_differ(self):
         for percent in SCALES:
