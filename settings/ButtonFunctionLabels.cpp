@@ -108,7 +108,9 @@ std::string ButtonFunctionLabel(const ButtonAssignment& slot, const ProfileRecor
   }
   if (slot.function >= kFunctionPinpoint1 && slot.function <= kFunctionPinpoint5) {
     char text[32];
-    std::snprintf(text, sizeof text, "Pinpoint %d DPI", profile.CpiLevel_X[slot.function - kFunctionPinpoint1] * 200);
+    // 64 bits: the level comes from a file and may be any value.
+    std::snprintf(text, sizeof text, "Pinpoint %lld DPI",
+                  static_cast<long long>(profile.CpiLevel_X[slot.function - kFunctionPinpoint1]) * 200);
     return text;
   }
   return FixedButtonLabel(slot.function);
