@@ -25,6 +25,9 @@
 #include "WindowRegion_win.h"
 #include "WideText_win.h"
 #include "frame/VersionText.h"
+#include "macros/AssignmentMerge.h"
+#include "macros/MacroLibraryFile.h"
+#include "timers/TimerFile.h"
 
 namespace orvix {
 namespace {
@@ -289,6 +292,9 @@ void COptionDlg::OnInitDialog() {
     LoadConfiguration(record, *store_);
   });
   ReadDeviceList(*store_, *devices_);
+  LoadTimerList(*store_, timers_);
+  LoadMacroLibrary(*store_, macros_);
+  MergeButtonMacros();
   if (fromBlock)
     if (const ProfileRecord* current = CurrentProfileRecord(cycle_->working().config))
       WritePointerRegistry(*current, registry_);
@@ -296,6 +302,16 @@ void COptionDlg::OnInitDialog() {
   LoadLanguage();
   ShowPage(kMainPage);
   ::PostMessageW(hwnd_, kOfferKeptEditsMessage, 0, 0);
+}
+
+void COptionDlg::MergeButtonMacros() {
+  if (MergeAssignmentsIntoLibrary(cycle_->working().config, macros_)) SaveMacroLibrary(*store_, macros_);
+}
+
+bool COptionDlg::SaveTimers() { return SaveTimerList(*store_, timers_); }
+
+FormDialogSetup COptionDlg::DialogSetup() const {
+  return {installFolder_, dpi_, &texts_, cycle_ ? cycle_->working().config.QuickHelpLan : 1};
 }
 
 // ---- messages -------------------------------------------------------------------------
@@ -345,6 +361,7 @@ INT_PTR COptionDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& 
       return 0;
     case WM_OPT_DEVICE_READ_DONE:
       cycle_->OnDeviceReadDone();
+      MergeButtonMacros();
       FollowApply();
       return 0;
     case WM_OPT_PROFILE_CHANGED:

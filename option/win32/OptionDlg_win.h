@@ -68,6 +68,12 @@ class COptionDlg final : public ApplyView, public PageHost {
     return cycle_->TransferTracking(message, lParam);
   }
   void FactoryReset() override;
+  MacroLibrary& Macros() override { return macros_; }
+  TimerList& Timers() override { return timers_; }
+  bool SaveTimers() override;
+  const CompanionDeviceList& Devices() const override { return *devices_; }
+  int WindowsVersion() override { return OsVersionClass(system_); }
+  FormDialogSetup DialogSetup() const override;
 
   enum Page { kMainPage, kButtonPage, kAdvancedPage, kColorPage, kStatisticsPage, kUpdatePage, kPageCount };
   void ShowPage(int page);
@@ -98,6 +104,9 @@ class COptionDlg final : public ApplyView, public PageHost {
   void Apply(bool thenClose, int resetFlag = 0);
   void FollowApply();
   void LoadFirmwareText();
+  // The library takes in the macros the profiles' buttons carry, and is saved when that
+  // changed it: at start and after every reload of the profiles from the monitor.
+  void MergeButtonMacros();
 
   SkinButtonSetup ButtonSetup(std::string_view role, FontRef font = nullptr) const;
   PixelRect ScaledRect(std::string_view role) const;
@@ -115,6 +124,8 @@ class COptionDlg final : public ApplyView, public PageHost {
   std::unique_ptr<SettingsStore> store_;
   std::unique_ptr<StoreFiles> files_;
   std::unique_ptr<CompanionDeviceList> devices_;  // the companion application's devices
+  MacroLibrary macros_;
+  TimerList timers_;
 
   // The apply cycle and its ports.
   std::unique_ptr<SharedBlockClient> block_;

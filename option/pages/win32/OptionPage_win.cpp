@@ -57,6 +57,7 @@ void OptionPage::Paint() {
   PAINTSTRUCT ps;
   const HDC dc = ::BeginPaint(hwnd_, &ps);
   images().Image(SkinState::kNormal).Draw(dc, 0, 0);
+  OnPaintOver(dc);
   ::EndPaint(hwnd_, &ps);
 }
 

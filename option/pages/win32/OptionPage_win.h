@@ -8,13 +8,17 @@
 #include <memory>
 #include <string>
 
+#include "CompanionDevice.h"
 #include "DpiScale.h"
+#include "FormDialog_win.h"
 #include "LanguageLibrary_win.h"
 #include "SharedDataBlock.h"
 #include "SkinControl_win.h"
 #include "SkinFont_win.h"
 #include "SkinImages_win.h"
 #include "apply/ApplyPorts.h"
+#include "macros/MacroLibrary.h"
+#include "timers/TimerList.h"
 
 namespace orvix {
 
@@ -56,6 +60,17 @@ class PageHost {
   // every button marked changed; then the language again, everything refreshed, and an
   // apply with the reset flag.
   virtual void FactoryReset() = 0;
+
+  // What the button page offers besides the profile: the macro library, the timers (saved
+  // to "config\Timer.ini" after every change), the companion application's devices, and
+  // the operating-system class (Aero Flip 3D is not offered on the XP family).
+  virtual MacroLibrary& Macros() = 0;
+  virtual TimerList& Timers() = 0;
+  virtual bool SaveTimers() = 0;
+  virtual const CompanionDeviceList& Devices() const = 0;
+  virtual int WindowsVersion() = 0;
+  // How the pages open their small dialogs.
+  virtual FormDialogSetup DialogSetup() const = 0;
 };
 
 class OptionPage {
@@ -88,6 +103,8 @@ class OptionPage {
   virtual void OnCreate() {}
   virtual void OnRefresh() {}
   virtual void OnRelabel(const LanguageLibrary& texts) { (void)texts; }
+  // Drawn over the page's background while it paints.
+  virtual void OnPaintOver(HDC dc) { (void)dc; }
   // Messages of the page besides painting; return true when handled.
   virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
 

@@ -8,8 +8,7 @@
 #include <array>
 #include <string>
 
-#include "DpiScale.h"
-#include "LanguageLibrary_win.h"
+#include "FormDialog_win.h"
 
 namespace orvix {
 
@@ -18,12 +17,7 @@ struct ProfileDialogFields {
   std::array<std::string, 3> programs;
 };
 
-struct ProfileDialogSetup {
-  std::string installFolder;
-  DpiScale dpi;
-  const LanguageLibrary* texts = nullptr;
-  int language = 1;  // the interface language, for its fonts
-};
+using ProfileDialogSetup = FormDialogSetup;
 
 inline constexpr char kProfileDialogTitle[] = "Orvix One Profile";
 inline constexpr int kProfileNameMaxLength = 20;
