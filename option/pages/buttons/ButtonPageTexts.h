@@ -68,5 +68,8 @@ inline constexpr int kTextMenuOpenDriver = 3754;
 
 // Label of the Macro Manager button.
 inline constexpr int kTextLabelMacroManager = 3755;
+// Headings of the two layers.
+inline constexpr int kTextLabelNormalLayer = 3756;
+inline constexpr int kTextLabelAltlayerLayer = 3757;
 
 }  // namespace orvix::button_page

@@ -37,8 +37,6 @@ constexpr int kLeftHandId = 302;
 constexpr int kArrowWidth96 = 16;  // the drop-down part at a slot button's right end
 constexpr int kTitleIndent96 = 10;  // right of the art's accent tick
 constexpr COLORREF kTitleColour = RGB(200, 206, 214);
-constexpr int kTextLabelNormalLayerTitle = 3756;
-constexpr int kTextLabelAltlayerLayerTitle = 3757;
 
 ControlPlacement PlacementOf(std::string_view role) {
   if (const LayoutLine* line = FindLayoutRole(kPageButtonsLayout, role))
@@ -145,9 +143,9 @@ void CButtonPage::OnRelabel(const LanguageLibrary& texts) {
   manager_.SetLabel(texts.Text(kTextLabelMacroManager));
   manager_.SetQuickHelp(texts.Text(kTextHelpMacroManager));
   normalTitle_.SetFont(titleFont_);
-  normalTitle_.SetText(texts.Text(kTextLabelNormalLayerTitle));
+  normalTitle_.SetText(texts.Text(kTextLabelNormalLayer));
   layerTitle_.SetFont(titleFont_);
-  layerTitle_.SetText(texts.Text(kTextLabelAltlayerLayerTitle));
+  layerTitle_.SetText(texts.Text(kTextLabelAltlayerLayer));
 }
 
 // ---- showing the profile ----------------------------------------------------------------
