@@ -1,6 +1,8 @@
 // Skinned texts.
 #include "SkinLabel_win.h"
 
+#include <algorithm>
+
 #include "PaintBuffer_win.h"
 #include "SkinColours_win.h"
 
@@ -52,6 +54,9 @@ void SkinLabel::Paint(HDC dc, const RECT& client) const {
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, colour_);
   RECT area = client;
+  // A wrapped line measured to fit exactly may still be drawn a pixel wider: keep a margin
+  // so its last letter is never cut off at the edge.
+  if (format_ & DT_WORDBREAK) area.right -= std::max(1, dpi().Scale(2));
   ::DrawTextW(dc, shown.c_str(), static_cast<int>(shown.size()), &area, format_);
 }
 

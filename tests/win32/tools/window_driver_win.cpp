@@ -2,6 +2,9 @@
 // scripts/screenshot.
 //   window_driver wait  "<title>" <timeout-ms>   prints "<x> <y> <width> <height>" once visible
 //   window_driver click "<title>" "<label>"      clicks the button with that label
+//   window_driver menu  <key>...                 presses keys (down, up, left, right,
+//                                                return, escape) in the open pop-up menu,
+//                                                then prints the rectangle of its windows
 // The click is posted, so a button that opens a modal dialog does not hold the driver.
 // Exit code 0 on success, 1 when the window or the button is not there.
 #include <windows.h>
@@ -47,6 +50,53 @@ std::wstring Wide(const char* utf8) {
   return text;
 }
 
+HWND OpenMenu(DWORD timeoutMs) {
+  const DWORD start = ::GetTickCount();
+  for (;;) {
+    const HWND menu = ::FindWindowW(L"#32768", nullptr);
+    if (menu && ::IsWindowVisible(menu)) return menu;
+    if (::GetTickCount() - start >= timeoutMs) return nullptr;
+    ::Sleep(50);
+  }
+}
+
+UINT VirtualKeyOf(const std::string& name) {
+  if (name == "down") return VK_DOWN;
+  if (name == "up") return VK_UP;
+  if (name == "left") return VK_LEFT;
+  if (name == "right") return VK_RIGHT;
+  if (name == "return") return VK_RETURN;
+  if (name == "escape") return VK_ESCAPE;
+  return 0;
+}
+
+BOOL CALLBACK JoinMenuWindow(HWND window, LPARAM context) {
+  wchar_t className[16] = {};
+  ::GetClassNameW(window, className, 16);
+  RECT r;
+  if (::lstrcmpW(className, L"#32768") == 0 && ::IsWindowVisible(window) && ::GetWindowRect(window, &r)) {
+    auto* all = reinterpret_cast<RECT*>(context);
+    if (::IsRectEmpty(all)) *all = r;
+    else ::UnionRect(all, all, &r);
+  }
+  return TRUE;
+}
+
+int PressInMenu(int count, char** keys) {
+  const HWND menu = OpenMenu(5000);
+  if (!menu) return 1;
+  for (int i = 0; i < count; ++i) {
+    const UINT key = VirtualKeyOf(keys[i]);
+    if (!key) return 2;
+    ::PostMessageW(menu, WM_KEYDOWN, key, 0);
+    ::Sleep(200);  // a submenu opens before the next key
+  }
+  RECT all{};
+  ::EnumWindows(&JoinMenuWindow, reinterpret_cast<LPARAM>(&all));
+  if (!::IsRectEmpty(&all)) std::printf("%ld %ld %ld %ld\n", all.left, all.top, all.right - all.left, all.bottom - all.top);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -68,6 +118,7 @@ int main(int argc, char** argv) {
     ::PostMessageW(search.found, BM_CLICK, 0, 0);
     return 0;
   }
-  std::fprintf(stderr, "usage: window_driver wait <title> <timeout-ms> | click <title> <label>\n");
+  if (argc >= 2 && std::string(argv[1]) == "menu") return PressInMenu(argc - 2, argv + 2);
+  std::fprintf(stderr, "usage: window_driver wait <title> <timeout-ms> | click <title> <label> | menu <key>...\n");
   return 2;
 }
