@@ -4,6 +4,7 @@
 #include "LayoutString.h"
 #include "LayoutTable.h"
 #include "NoticeLayout.h"
+#include "QuestionLayout.h"
 #include "SkinButton_win.h"
 #include "SkinFont_win.h"
 #include "SkinLabel_win.h"
@@ -12,8 +13,11 @@
 namespace orvix {
 namespace {
 
-ControlPlacement PlacementOf(std::string_view role) {
-  if (const LayoutLine* line = FindLayoutRole(kNoticeLayout, role))
+bool IsQuestion(const NoticeSetup& setup) { return !setup.secondButton.empty(); }
+
+ControlPlacement PlacementOf(bool question, std::string_view role) {
+  const LayoutLine* line = question ? FindLayoutRole(kQuestionLayout, role) : FindLayoutRole(kNoticeLayout, role);
+  if (line)
     if (auto placement = ParseLayoutString(line->layout)) return *placement;
   return {};
 }
@@ -21,10 +25,12 @@ ControlPlacement PlacementOf(std::string_view role) {
 class Notice final : public SkinPopup {
  public:
   explicit Notice(const NoticeSetup& setup)
-      : SkinPopup(setup.installFolder, "notice", setup.dpi, 380, 176), setup_(setup) {}
+      : SkinPopup(setup.installFolder, IsQuestion(setup) ? "question" : "notice", setup.dpi, 380, 176),
+        setup_(setup) {}
 
  private:
-  bool question() const { return !setup_.secondButton.empty(); }
+  bool question() const { return IsQuestion(setup_); }
+  ControlPlacement PlacementOf(std::string_view role) const { return orvix::PlacementOf(question(), role); }
 
   void Build() override {
     RECT owner{};

@@ -6,8 +6,8 @@ from .theme import Corners, Rect
 
 CORNER = 8
 
-# The notice's close button sits on the title strip; OK and No share a place, so every
-# button of the notice has the one look.
+# The close button sits on the title strip; the buttons of the bar (OK of a notice, Yes
+# and No of a question) have the one look.
 LOOKS = {"ok": controls.dialog_button, "yes": controls.dialog_button, "no": controls.dialog_button}
 
 
