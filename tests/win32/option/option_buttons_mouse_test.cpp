@@ -1,6 +1,7 @@
-// The whole road of a button: a macro of the library and a timer given to slots on the
-// button page, applied, are in the mouse's memory, and pressing those buttons of the virtual
-// mouse makes the monitor play the macro on the host and count the timer down aloud.
+// The whole road of a button: a macro of the library, a timer and a shortcut typed on the
+// keyboard, given to slots on the button page and applied, are in the mouse's memory, and
+// pressing those buttons of the virtual mouse makes the monitor play the macro, count the
+// timer down aloud and press the shortcut's keys on the host.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -11,10 +12,12 @@
 #include <vector>
 
 #include "AdvancedPageDriver_win.h"
+#include "ButtonPageDriver_win.h"
 #include "DebugOutputListener_win.h"
 #include "InputRecorder_win.h"
 #include "OptionWithMouse_win.h"
 #include "TextIds.h"
+#include "dialogs/AssignmentDialogTexts.h"
 #include "macros/MacroRecord.h"
 #include "timers/TimerRecord.h"
 
@@ -25,9 +28,11 @@ std::wstring English(int id) { return TableText(id, kEnglish); }
 
 std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
-constexpr int kFirstSlotId = 200;
-constexpr int kMacroSlot = 12;  // device button 9
-constexpr int kTimerSlot = 14;  // device button 11
+using namespace button_page;
+
+constexpr int kMacroSlot = 12;     // device button 9
+constexpr int kShortcutSlot = 13;  // device button 10
+constexpr int kTimerSlot = 14;     // device button 11
 
 // The library and the timer list the program finds at start: one set with one macro that
 // types B twice, and a timer of 15 seconds.
@@ -50,52 +55,6 @@ void WriteLibraryFiles(const InstallCopy& install) {
   timer.seconds = 15;
   std::strcpy(timer.name, "Tea");
   ::WritePrivateProfileStructA("Timer", "0", &timer, sizeof timer, timers.c_str());
-}
-
-struct SlotSearch {
-  int id;
-  HWND found;
-};
-
-BOOL CALLBACK FindSlot(HWND child, LPARAM context) {
-  auto* search = reinterpret_cast<SlotSearch*>(context);
-  if (::GetDlgCtrlID(child) == search->id && ::IsWindowVisible(child)) {
-    search->found = child;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND SlotButton(HWND program, int slot) {
-  SlotSearch search{kFirstSlotId + slot, nullptr};
-  ::EnumChildWindows(program, &FindSlot, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-std::wstring TextOf(HWND window) {
-  wchar_t text[256] = {};
-  DWORD_PTR copied = 0;
-  ::SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &copied);
-  return text;
-}
-
-HWND OpenMenu(DWORD timeoutMs) {
-  HWND menu = nullptr;
-  PumpUntil([&] { return (menu = ::FindWindowW(L"#32768", nullptr)) && ::IsWindowVisible(menu); }, timeoutMs);
-  return menu;
-}
-
-// Opens the slot's menu with a click and walks it with the keyboard, as a person may.
-bool ChooseFromMenu(HWND program, int slot, std::initializer_list<UINT> keys) {
-  const HWND button = SlotButton(program, slot);
-  if (!button || !PostClick(button)) return false;
-  const HWND menu = OpenMenu(5000);
-  if (!menu) return false;
-  for (UINT key : keys) {
-    ::PostMessageW(menu, WM_KEYDOWN, key, 0);
-    PumpFor(100);  // a submenu opens (and is filled) before the next key reaches it
-  }
-  return PumpUntil([] { return !OpenMenu(0); }, 5000);
 }
 
 // The dump's line of one device button.
@@ -122,31 +81,51 @@ class OptionButtonsWithMouse : public OptionWithMouse {
     OptionWithMouse::SetUp();
     if (HasFatalFailure()) return;
     ASSERT_TRUE(program_->Click(English(kTextLabelTabButtons)));
-    ASSERT_TRUE(PumpUntil([&] { return SlotButton(program_->window(), kMacroSlot) != nullptr; }, 5000));
+    ASSERT_TRUE(PumpUntil([&] { return (page_ = Page(program_->window())) != nullptr; }, 5000));
     PumpFor(500);  // the start's last refresh
+    ParkPointer(program_->window());
   }
+
+  bool Choose(int slot, const std::vector<int>& places) { return ChooseForSlot(*program_, page_, slot, places); }
+  std::wstring Label(int slot) const { return WindowText(Slot(page_, slot)); }
+
+  HWND page_ = nullptr;
 };
 
-TEST_F(OptionButtonsWithMouse, ALibraryMacroAndATimerAssignedOnThePageArePlayedByTheMouseButtons) {
-  const HWND window = program_->window();
-  // The macro: "Macro + Preset Compilation" > "Test set" > "Type B".
-  ASSERT_TRUE(ChooseFromMenu(window, kMacroSlot, {VK_DOWN, VK_RIGHT, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN}));
-  EXPECT_TRUE(PumpUntil([&] { return TextOf(SlotButton(window, kMacroSlot)).find(L"Type B") != std::wstring::npos; }, 5000))
-      << "the slot shows " << Narrow(TextOf(SlotButton(window, kMacroSlot)));
-  // The timer: "Assign a Timer" > past Create, Edit/Delete and Stop Timer > "Tea".
-  ASSERT_TRUE(ChooseFromMenu(window, kTimerSlot, {VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}));
-  EXPECT_TRUE(PumpUntil([&] { return TextOf(SlotButton(window, kTimerSlot)).find(L"Tea") != std::wstring::npos; }, 5000))
-      << "the slot shows " << Narrow(TextOf(SlotButton(window, kTimerSlot)));
+TEST_F(OptionButtonsWithMouse, AMacroATimerAndAShortcutAssignedOnThePageArePlayedByTheMouseButtons) {
+  if (!XdotoolAvailable()) GTEST_SKIP() << "xdotool is not installed (scripts/setup installs it): the shortcut's key is typed on the display";
+  // The macro: "Macro + Preset Compilation" > the first set > its first macro.
+  ASSERT_TRUE(Choose(kMacroSlot, {PlaceOf(kMacroSlot, Entry::kMacros), 1, 1}));
+  EXPECT_TRUE(PumpUntil([&] { return Label(kMacroSlot).find(L"Type B") != std::wstring::npos; }, 5000))
+      << "the slot shows " << Narrow(Label(kMacroSlot));
+  // The timer: "Assign a Timer" > past Create, Edit/Delete and Stop Timer > the first timer.
+  ASSERT_TRUE(Choose(kTimerSlot, {PlaceOf(kTimerSlot, Entry::kTimers), 3}));
+  EXPECT_TRUE(PumpUntil([&] { return Label(kTimerSlot).find(L"Tea") != std::wstring::npos; }, 5000))
+      << "the slot shows " << Narrow(Label(kTimerSlot));
+  // The shortcut: C typed on the keyboard, with Ctrl.
+  ASSERT_TRUE(Choose(kShortcutSlot, {PlaceOf(kShortcutSlot, Plain::kShortcut)}));
+  const HWND dialog = WaitForDialog(*program_, L"Lumo Key Shortcut Dialog");
+  ASSERT_NE(dialog, nullptr);
+  const HWND key = ::FindWindowExW(dialog, nullptr, L"Edit", nullptr);
+  ASSERT_TRUE(TypeOnDisplay("c"));
+  ASSERT_TRUE(PumpUntil([&] { return WindowText(key) == L"C"; }, 5000)) << Narrow(WindowText(key));
+  ASSERT_TRUE(PostClick(DescendantButton(dialog, English(kTextModifierCtrl))));
+  PumpFor(300);
+  ASSERT_TRUE(PostClick(DescendantButton(dialog, English(kTextLabelOk))));
+  EXPECT_TRUE(PumpUntil([&] { return Label(kShortcutSlot) == L"Ctrl+C"; }, 5000)) << Narrow(Label(kShortcutSlot));
 
   ASSERT_TRUE(program_->Click(L"Apply"));
-  std::string macroLine, timerLine;
+  std::string macroLine, shortcutLine, timerLine;
   EXPECT_TRUE(PumpUntil([&] {
     const std::string dump = Mouse("dump").output;
     macroLine = ButtonLine(dump, 9);
+    shortcutLine = ButtonLine(dump, 10);
     timerLine = ButtonLine(dump, 11);
     // The macro's events follow the function in a report sequence of their own.
-    return macroLine.find("events:") != std::string::npos && timerLine.find("function 49") != std::string::npos;
-  }, 20000)) << macroLine << "\n" << timerLine;
+    return macroLine.find("events:") != std::string::npos && shortcutLine.find("function 5,") != std::string::npos &&
+           timerLine.find("function 49") != std::string::npos;
+  }, 20000)) << macroLine << "\n" << shortcutLine << "\n" << timerLine;
+  EXPECT_NE(shortcutLine.find("shortcut key 0x06 modifiers 0x04"), std::string::npos) << shortcutLine;  // Ctrl+C
   EXPECT_NE(macroLine.find("macro \"Type B\" from \"Test set\""), std::string::npos) << macroLine;
   EXPECT_NE(macroLine.find("2 events: 05+10 05-10"), std::string::npos) << macroLine;
   ASSERT_TRUE(WaitUntilIdle());
@@ -155,6 +134,15 @@ TEST_F(OptionButtonsWithMouse, ALibraryMacroAndATimerAssignedOnThePageArePlayedB
   ASSERT_EQ(Mouse("tap 9").exitCode, 0u);
   ASSERT_TRUE(recorder.PumpUntil([&] { return recorder.events().size() >= 4; }, 10000));
   EXPECT_EQ(recorder.Names(), (std::vector<std::string>{"42+", "42-", "42+", "42-"}));  // B, twice
+
+  ASSERT_EQ(Mouse("press 10").exitCode, 0u);
+  ASSERT_TRUE(recorder.PumpUntil([&] { return recorder.events().size() >= 6; }, 10000));
+  ASSERT_EQ(Mouse("release 10").exitCode, 0u);
+  ASSERT_TRUE(recorder.PumpUntil([&] { return recorder.Names().back() == "11-"; }, 10000));
+  const std::vector<std::string> keys = recorder.Names();
+  EXPECT_EQ(keys[4], "11+");  // Ctrl, then C; let go in reverse order
+  EXPECT_EQ(keys[5], "43+");
+  EXPECT_EQ(keys[keys.size() - 2], "43-");
 
   DebugOutputListener listener;
   DWORD monitorProcess = 0;
