@@ -6,13 +6,10 @@
 #include <filesystem>
 #include <string>
 
-#include "ConfigFiles.h"
-#include "FakeRegistry.h"
-#include "FakeSystemInfo.h"
 #include "FixedText.h"
 #include "StructText.h"
 #include "TempFolder.h"
-#include "TextIniStore.h"
+#include "TextConfigStore.h"
 #include "macros/MacroNameRules.h"
 
 namespace orvix {
@@ -35,10 +32,8 @@ MacroRecord Macro(const std::string& name, int events, std::int32_t loop = 1) {
 
 std::string Entry(const MacroRecord& macro) { return EncodeStructText(&macro, sizeof macro); }
 
-class MacroLibraryFileTest : public ::testing::Test {
+class MacroLibraryFileTest : public ::testing::Test, protected testing::TextConfigStore {
  protected:
-  MacroLibraryFileTest() { std::filesystem::create_directory(HostPath(folder.PathOf("config"))); }
-
   std::string Path() const { return folder.PathOf(kMacroLibraryFile); }
   std::string FileText() const { return ReadFileBytes(Path()); }
   MacroLibrary LoadFrom(const std::string& content) {
@@ -53,12 +48,6 @@ class MacroLibraryFileTest : public ::testing::Test {
   }
   static ChangeState StateOf(const MacroLibrary& library, int set) { return library.FindSet(set)->state(); }
 
-  testing::TempFolder folder;
-  TextIniStore ini;
-  HostConfigFiles files;
-  testing::FakeRegistry registry;
-  testing::FakeSystemInfo system{folder.Folder()};
-  SettingsStore store{ini, files, registry, system};
 };
 
 TEST_F(MacroLibraryFileTest, ASavedLibraryLoadsBackWhole) {

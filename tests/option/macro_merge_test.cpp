@@ -3,17 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "ButtonFunctionCodes.h"
-#include "ConfigFiles.h"
-#include "FakeRegistry.h"
-#include "FakeSystemInfo.h"
 #include "FixedText.h"
-#include "TempFolder.h"
-#include "TextIniStore.h"
+#include "TextConfigStore.h"
 #include "macros/AssignmentMacro.h"
 #include "macros/MacroLibraryFile.h"
 #include "macros/MacroManagerSession.h"
@@ -221,13 +216,8 @@ TEST_F(AssignmentMergeTest, AnEditedMacroReachesExactlyTheButtonsThatCarryIt) {
 }
 
 TEST_F(AssignmentMergeTest, TheManagersCopyBecomesTheLibraryOnlyOnOk) {
-  testing::TempFolder folder;
-  TextIniStore ini;
-  HostConfigFiles files;
-  testing::FakeRegistry registry;
-  testing::FakeSystemInfo system{folder.Folder()};
-  const SettingsStore store{ini, files, registry, system};
-  std::filesystem::create_directory(HostPath(folder.PathOf("config")));
+  const testing::TextConfigStore folder;
+  const SettingsStore& store = folder.store;
 
   const int set = library.AddSet("Shooter");
   library.AddMacro(set, Macro("Reload", 4));

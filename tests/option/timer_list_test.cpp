@@ -6,13 +6,10 @@
 #include <filesystem>
 #include <string>
 
-#include "ConfigFiles.h"
-#include "FakeRegistry.h"
-#include "FakeSystemInfo.h"
 #include "FixedText.h"
 #include "StructText.h"
 #include "TempFolder.h"
-#include "TextIniStore.h"
+#include "TextConfigStore.h"
 #include "timers/NewTimerRules.h"
 #include "timers/TimerEditorModel.h"
 #include "timers/TimerFile.h"
@@ -84,9 +81,8 @@ TEST(NewTimerRules, RefuseWhatTheDialogCannotTakeAndTheFiftyFirst) {
   EXPECT_EQ(CheckNewTimer(almost, "Fifty-first", 60).refusal, TimerRefusal::kListFull);
 }
 
-class TimerFileTest : public ::testing::Test {
+class TimerFileTest : public ::testing::Test, protected testing::TextConfigStore {
  protected:
-  TimerFileTest() { std::filesystem::create_directory(HostPath(folder.PathOf("config"))); }
   std::string Path() const { return folder.PathOf(kTimerFile); }
   TimerList LoadFrom(const std::string& content) {
     WriteFileBytes(Path(), content);
@@ -102,12 +98,6 @@ class TimerFileTest : public ::testing::Test {
     return EncodeStructText(&timer, sizeof timer);
   }
 
-  testing::TempFolder folder;
-  TextIniStore ini;
-  HostConfigFiles files;
-  testing::FakeRegistry registry;
-  testing::FakeSystemInfo system{folder.Folder()};
-  SettingsStore store{ini, files, registry, system};
 };
 
 TEST_F(TimerFileTest, SavedListsLoadBackAndLeaveNoStaleKeys) {
