@@ -130,15 +130,7 @@ def check(ctx, rect, sc, state, placement=None, art=None):
     if fill:
         t.fill_shape(ctx, inner, Corners(), fill)
         return
-    t.fill_shape(ctx, inner, Corners(), t.vertical(inner.t, inner.b, t.hex_colour("0c4d6a"), t.ACCENT_DARK))
-    ctx.save()
-    ctx.set_line_width(max(1.5, sc.f(2)))
-    t.source(ctx, t.TEXT_HI)
-    ctx.move_to(inner.l + inner.w * 0.2, inner.t + inner.h * 0.52)
-    ctx.line_to(inner.l + inner.w * 0.42, inner.t + inner.h * 0.74)
-    ctx.line_to(inner.l + inner.w * 0.8, inner.t + inner.h * 0.26)
-    ctx.stroke()
-    ctx.restore()
+    controls.ticked_box(ctx, inner, sc)
 
 
 LOOKS = {"ok": controls.dialog_button, "cancel": controls.dialog_button, "exit": controls.close}

@@ -38,15 +38,7 @@ def check(ctx, rect, sc, state, placement=None, art=None):
     # Pressed is also the "on" look: a lit box with a tick.
     t.fill_shape(ctx, box, Corners(), t.ACCENT)
     inner = box.inset(line)
-    t.fill_shape(ctx, inner, Corners(), t.vertical(inner.t, inner.b, t.hex_colour("0c4d6a"), t.ACCENT_DARK))
-    ctx.save()
-    ctx.set_line_width(max(1.5, sc.f(2)))
-    t.source(ctx, t.TEXT_HI)
-    ctx.move_to(inner.l + inner.w * 0.2, inner.t + inner.h * 0.52)
-    ctx.line_to(inner.l + inner.w * 0.42, inner.t + inner.h * 0.74)
-    ctx.line_to(inner.l + inner.w * 0.8, inner.t + inner.h * 0.26)
-    ctx.stroke()
-    ctx.restore()
+    controls.ticked_box(ctx, inner, sc)
 
 
 def choice(ctx, rect, sc, state, placement=None, art=None):
