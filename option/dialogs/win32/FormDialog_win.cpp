@@ -26,12 +26,21 @@ FormDialog::FormDialog(const FormDialogSetup& setup, const char* art, LayoutPlac
       layout_(layout) {}
 
 void FormDialog::Prepare(const char* title) {
+  PlaceAndMakeFonts();
+  ::SetWindowTextA(hwnd(), title);
+}
+
+void FormDialog::Prepare(const std::wstring& title) {
+  PlaceAndMakeFonts();
+  ::SetWindowTextW(hwnd(), title.c_str());
+}
+
+void FormDialog::PlaceAndMakeFonts() {
   RECT owner{};
   const HWND parent = ::GetParent(hwnd());
   ::GetWindowRect(parent ? parent : ::GetDesktopWindow(), &owner);
   ::SetWindowPos(hwnd(), HWND_TOP, owner.left + (owner.right - owner.left - images().width()) / 2,
                  owner.top + (owner.bottom - owner.top - images().height()) / 2, 0, 0, SWP_NOSIZE);
-  ::SetWindowTextA(hwnd(), title);
   const auto charset = static_cast<BYTE>(LanguageOf(setup_.language).fontCharset);
   titleFont_ = SkinFont::Create({L"Arial", 12, 0, FW_BOLD, charset, true}, dpi());
   textFont_ = SkinFont::Create({L"Arial", 12, 0, FW_NORMAL, charset, true}, dpi());

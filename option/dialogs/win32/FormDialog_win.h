@@ -34,6 +34,7 @@ class FormDialog : public SkinPopup {
 
   // Centres the dialog over its owner, gives it `title` as window text, makes the fonts.
   void Prepare(const char* title);
+  void Prepare(const std::wstring& title);
   std::wstring Text(int id) const { return setup_.texts ? setup_.texts->Text(id) : std::wstring(); }
   ControlPlacement PlacementOf(std::string_view role) const { return layout_.Of(role); }
 
@@ -64,7 +65,9 @@ class FormDialog : public SkinPopup {
   const FontRef& textFont() const { return textFont_; }
 
  private:
-  const FormDialogSetup& setup_;
+  void PlaceAndMakeFonts();
+
+  const FormDialogSetup setup_;
   LayoutPlacements layout_;
   FontRef titleFont_, textFont_;
   BrushHandle fieldBrush_;
