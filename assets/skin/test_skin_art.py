@@ -223,6 +223,64 @@ class ButtonPageImages(unittest.TestCase):
                     self.assertTrue(differs(left, right, area), "both hands look alike")
 
 
+class MacroManagerImages(unittest.TestCase):
+    """The macro manager's editors: child windows on its editor plate, the recording look of
+    Start Record and the sequence list's row icons."""
+
+    EDITORS = ("macro_list_editor", "macro_adjust")
+    ROW_ICONS = 4
+
+    def test_the_editors_join_the_managers_editor_plate(self):
+        editor = tables()["macro_manager"]["editor"]
+        for dialog, percent in itertools.product(self.EDITORS, SCALES):
+            with self.subTest(dialog=dialog, percent=percent):
+                plate = load(f"macro_manager_normal@{percent}.png").crop(box(editor, percent))
+                shown = load(f"{dialog}_normal@{percent}.png")
+                self.assertEqual(plate.size, shown.size, "the editor does not fit the manager's editor area")
+                width = max(1, percent // 100)
+                self.assertFalse(differs(rim(plate, width), rim(shown, width)), "the editor does not join the plate")
+
+    def test_the_recording_look_differs_from_start_record_only_at_the_button(self):
+        rows = tables()["macro_list_editor"]
+        _, _, w, h = rows["dialog"]
+        for percent in SCALES:
+            record = box(rows["record"], percent)
+            looks = {}
+            for state in STATES:
+                image = load(f"macro_list_editor_recording_{state}@{percent}.png")
+                looks[state] = image.crop(record)
+                with self.subTest(percent=percent, state=state):
+                    self.assertEqual(image.size, (mul_div(w, percent), mul_div(h, percent)))
+                    plain = load(f"macro_list_editor_{state}@{percent}.png")
+                    self.assertFalse(differs(blacked_out(image, [record]), blacked_out(plain, [record])),
+                                     "pixels outside the record button differ from the editor")
+                    self.assertTrue(differs(image, plain, record), "recording looks like Start Record")
+            with self.subTest(percent=percent):
+                red = sum(1 for r, g, b in looks["normal"].getdata() if r - max(g, b) > 80)
+                self.assertGreater(red, 0, "the recording look shows no red")
+            for a, b in itertools.combinations(STATES, 2):
+                with self.subTest(percent=percent, states=(a, b)):
+                    self.assertTrue(differs(looks[a], looks[b]))
+
+    def test_the_row_icons_are_four_distinct_glyphs_on_a_transparent_ground(self):
+        for percent in SCALES:
+            side = mul_div(16, percent)
+            path = os.path.join(SKIN_DIR, f"macro_row_icons@{percent}.png")
+            with self.subTest(percent=percent):
+                icons = Image.open(path)
+                self.assertEqual(icons.mode, "RGBA")
+                self.assertEqual(icons.size, (self.ROW_ICONS * side, side))
+            cells = [icons.crop((i * side, 0, (i + 1) * side, side)) for i in range(self.ROW_ICONS)]
+            for index, cell in enumerate(cells):
+                with self.subTest(percent=percent, icon=index):
+                    alpha = cell.getchannel("A")
+                    self.assertEqual(alpha.getpixel((0, 0)), 0, "the row shows through the corners")
+                    self.assertGreater(sum(1 for v in alpha.getdata() if v == 255), side * side // 8, "no glyph")
+            for i, j in itertools.combinations(range(self.ROW_ICONS), 2):
+                with self.subTest(percent=percent, icons=(i, j)):
+                    self.assertTrue(differs(cells[i], cells[j]))
+
+
 class SingleImages(unittest.TestCase):
     def test_every_flag_exists_in_every_look_and_scale_and_all_differ(self):
         for percent in SCALES:
