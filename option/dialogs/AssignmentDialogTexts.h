@@ -28,6 +28,5 @@ inline constexpr int kTextModifierShift = 3819;
 inline constexpr int kTextModifierCtrl = 3820;
 inline constexpr int kTextModifierAlt = 3821;
 inline constexpr int kTextModifierWin = 3822;
-inline constexpr int kTextMacroManagerMissing = 3823;  // notice until the macro manager exists
 
 }  // namespace orvix

@@ -8,6 +8,7 @@
 #include "Configuration.h"
 #include "DeviceList.h"
 #include "FixedText.h"
+#include "KeyboardCapture_win.h"
 #include "LanguageChooser_win.h"
 #include "LanguageTable.h"
 #include "LayoutString.h"
@@ -40,6 +41,8 @@ constexpr int kDialogHeight96 = 600;
 constexpr UINT WM_OPT_QUICK_HELP = 1125;
 constexpr UINT WM_OPT_IGNORED_1258 = 1258;
 constexpr UINT kOfferKeptEditsMessage = WM_APP + 0x102;
+// The last keyboard capture ended: the monitor's notices held back meanwhile are read now.
+constexpr UINT kCaptureEndedMessage = WM_APP + 0x103;
 constexpr UINT_PTR kAnswerTimer = 1;  // the monitor has this long to answer an apply
 constexpr UINT kAnswerTimeoutMs = 60000;
 constexpr UINT_PTR kRetryTimer = 2;   // a failed hand-over is tried again this often
@@ -302,10 +305,16 @@ void COptionDlg::OnInitDialog() {
   LoadLanguage();
   ShowPage(kMainPage);
   ::PostMessageW(hwnd_, kOfferKeptEditsMessage, 0, 0);
+  KeyboardCapture::NotifyWhenIdle(hwnd_, kCaptureEndedMessage);
 }
 
 void COptionDlg::MergeButtonMacros() {
   if (MergeAssignmentsIntoLibrary(cycle_->working().config, macros_)) SaveMacroLibrary(*store_, macros_);
+}
+
+void COptionDlg::AcceptMacros(MacroManagerSession& session) {
+  SharedDataBlock& working = cycle_->working();
+  session.Accept(macros_, working.config, working.flags, *store_);
 }
 
 bool COptionDlg::SaveTimers() { return SaveTimerList(*store_, timers_); }
@@ -360,21 +369,27 @@ INT_PTR COptionDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& 
       cycle_->OfferKeptEdits();
       return 0;
     case WM_OPT_DEVICE_READ_DONE:
-      cycle_->OnDeviceReadDone();
-      MergeButtonMacros();
-      FollowApply();
-      return 0;
     case WM_OPT_PROFILE_CHANGED:
-      cycle_->OnProfileChanged();
+    case WM_OPT_LEVEL_CHANGED:
+    case WM_OPT_STATISTICS_CHANGED:
+      // Reading the block waits for its mutex, and a reload writes files: while the
+      // keyboard hook is installed a stall of this thread would freeze every key of the
+      // session, so the notice waits until the capture ends.
+      if (KeyboardCapture::Active()) {
+        heldNotices_.push_back(message);
+        return 0;
+      }
+      OnMonitorNotice(message);
       return 0;
+    case kCaptureEndedMessage: {
+      std::vector<UINT> held;
+      held.swap(heldNotices_);
+      held.erase(std::unique(held.begin(), held.end()), held.end());
+      for (UINT notice : held) OnMonitorNotice(notice);
+      return 0;
+    }
     case WM_OPT_ENABLE_APPLY:
       if (!busy_) SetBusy(false);
-      return 0;
-    case WM_OPT_LEVEL_CHANGED:
-      cycle_->OnLevelChanged();
-      return 0;
-    case WM_OPT_STATISTICS_CHANGED:
-      cycle_->OnStatisticsChanged();
       return 0;
     case WM_OPT_IGNORED_1258:
       return 0;
@@ -392,6 +407,24 @@ INT_PTR COptionDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& 
   }
   handled = false;
   return 0;
+}
+
+void COptionDlg::OnMonitorNotice(UINT message) {
+  switch (message) {
+    case WM_OPT_DEVICE_READ_DONE:
+      cycle_->OnDeviceReadDone();
+      MergeButtonMacros();
+      FollowApply();
+      return;
+    case WM_OPT_PROFILE_CHANGED:
+      return cycle_->OnProfileChanged();
+    case WM_OPT_LEVEL_CHANGED:
+      return cycle_->OnLevelChanged();
+    case WM_OPT_STATISTICS_CHANGED:
+      return cycle_->OnStatisticsChanged();
+    default:
+      return;
+  }
 }
 
 void COptionDlg::OnCommand(HWND sender) {

@@ -70,6 +70,7 @@ class COptionDlg final : public ApplyView, public PageHost {
   void FactoryReset() override;
   MacroLibrary& Macros() override { return macros_; }
   TimerList& Timers() override { return timers_; }
+  void AcceptMacros(MacroManagerSession& session) override;
   bool SaveTimers() override;
   const CompanionDeviceList& Devices() const override { return *devices_; }
   int WindowsVersion() override { return OsVersionClass(system_); }
@@ -89,6 +90,9 @@ class COptionDlg final : public ApplyView, public PageHost {
   void OnInitDialog();
   INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
   void OnCommand(HWND sender);
+  // The monitor's notices that read the block: a reload, a profile or level change, new
+  // statistics.
+  void OnMonitorNotice(UINT message);
   void OnClose();
   void OnPaint();
   bool OnDrawItem(const DRAWITEMSTRUCT& item);
@@ -114,6 +118,7 @@ class COptionDlg final : public ApplyView, public PageHost {
 
   std::string installFolder_;
   HWND hwnd_ = nullptr;
+  std::vector<UINT> heldNotices_;  // arrived while a keyboard capture was active
   DpiScale dpi_;
 
   // The settings store of the program.

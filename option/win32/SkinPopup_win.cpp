@@ -47,6 +47,7 @@ INT_PTR SkinPopup::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
       if (const HBRUSH brush = OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
         return reinterpret_cast<INT_PTR>(brush);
       return FALSE;

@@ -21,5 +21,12 @@ TEST(FormatWithNumber, AnyOtherPercentSignStaysText) {
   EXPECT_EQ(FormatWithNumber(L"", 4), L"");
 }
 
+TEST(FormatWithText, PutsANameOnceAndNeverReadsItAsAPattern) {
+  EXPECT_EQ(FormatWithText(L"Delete \"%s\"?", L"Raid"), L"Delete \"Raid\"?");
+  // A name with a placeholder of its own stays as typed; a second "%s" stays too.
+  EXPECT_EQ(FormatWithText(L"%s and %s", L"%d%s"), L"%d%s and %s");
+  EXPECT_EQ(FormatWithText(L"100%% %d", L"x"), L"100% %d");
+}
+
 }  // namespace
 }  // namespace orvix

@@ -10,6 +10,7 @@
 #include "DpiScale.h"
 #include "GdiHandles_win.h"
 #include "LanguageLibrary_win.h"
+#include "ControlMaker_win.h"
 #include "LayoutPlacements_win.h"
 #include "NumberBox_win.h"
 #include "SkinButton_win.h"
@@ -39,16 +40,25 @@ class FormDialog : public SkinPopup {
   ControlPlacement PlacementOf(std::string_view role) const { return layout_.Of(role); }
 
   void Label(SkinLabel& label, std::string_view role, const std::wstring& text, bool title = false,
-             UINT format = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+             UINT format = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX) {
+    maker_.Label(label, role, text, title, format);
+  }
   void Button(SkinButton& button, std::string_view role, const std::wstring& label, bool drawLabel = true,
-              ButtonKind kind = ButtonKind::kPush);
-  // An edit field of at most `maxLength` characters, in the ANSI code page as the records
-  // keep their texts; a longer `text` (a record from elsewhere) shows whole.
-  HWND Field(std::string_view role, const std::string& text, int maxLength, DWORD style = 0);
-  void Number(NumberBox& box, std::string_view role, int minimum, int maximum, int value);
+              ButtonKind kind = ButtonKind::kPush) {
+    maker_.Button(button, role, label, drawLabel, kind);
+  }
+  HWND Field(std::string_view role, const std::string& text, int maxLength, DWORD style = 0) {
+    return maker_.Field(role, text, maxLength, style);
+  }
+  void Number(NumberBox& box, std::string_view role, int minimum, int maximum, int value) {
+    maker_.Number(box, role, minimum, maximum, value);
+  }
+  // The maker of this dialog's controls (valid after Prepare).
+  const ControlMaker& maker() const { return maker_; }
 
   // OK, Cancel and Exit from the "ok", "cancel" and "exit" roles.
   void StandardButtons();
+  void EnableStandardButtons(bool enabled);
   bool IsOk(HWND sender, WORD id) const { return (sender && sender == ok_.hwnd()) || (!sender && id == IDOK); }
   bool IsCancel(HWND sender, WORD id) const {
     return (sender && (sender == cancel_.hwnd() || sender == exit_.hwnd())) || (!sender && id == IDCANCEL);
@@ -66,15 +76,14 @@ class FormDialog : public SkinPopup {
 
  private:
   void PlaceAndMakeFonts();
+  ControlMaker Maker() const;
 
   const FormDialogSetup setup_;
   LayoutPlacements layout_;
   FontRef titleFont_, textFont_;
   BrushHandle fieldBrush_;
+  ControlMaker maker_;
   SkinButton ok_, cancel_, exit_;
 };
-
-// An ANSI field's text.
-std::string FieldText(HWND field);
 
 }  // namespace orvix

@@ -5,12 +5,14 @@
 
 #include "dialogs/AssignmentDialogTexts.h"
 #include "ButtonMenuWindow_win.h"
+#include "ButtonFunctionCodes.h"
 #include "FixedText.h"
 #include "KeyNames.h"
 #include "KeyboardLayout_win.h"
 #include "LanguageTable.h"
 #include "LayoutString.h"
 #include "LayoutTable.h"
+#include "MacroManagerDialog_win.h"
 #include "MediaPlayerDialog_win.h"
 #include "NoticeDialog_win.h"
 #include "PageButtonsLayout.h"
@@ -304,6 +306,22 @@ void CButtonPage::Notice(int textId) {
                                       setup.language});
 }
 
+void CButtonPage::OpenMacroManager(int slot, int macroSet) {
+  MacroManagerRequest request;
+  request.set = macroSet;
+  if (slot >= 0) {
+    const ButtonAssignment& assignment = Profile().MacroKeyInfo[slot];
+    if (assignment.function == kFunctionMacro)
+      request.button = {std::string(FixedTextView(assignment.macroSetName)),
+                        std::string(FixedTextView(assignment.macroName))};
+  }
+  MacroManagerSession session(host().Macros());
+  if (RunMacroManager(host().Frame(), host().DialogSetup(), session, request)) {
+    host().AcceptMacros(session);
+    OnRefresh();
+  }
+}
+
 void CButtonPage::Carry(int slot, const MenuChoice& choice) {
   SharedDataBlock& working = host().Working();
   const HWND owner = host().Frame();
@@ -356,8 +374,7 @@ void CButtonPage::Carry(int slot, const MenuChoice& choice) {
     }
     case MenuAction::kCreateMacro:
     case MenuAction::kEditMacroSet:
-      Notice(kTextMacroManagerMissing);
-      return;
+      return OpenMacroManager(slot, choice.action == MenuAction::kEditMacroSet ? choice.macroSet : -1);
   }
 }
 

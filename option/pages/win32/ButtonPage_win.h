@@ -44,6 +44,8 @@ class CButtonPage final : public OptionPage {
 
   void OnSlotClicked(int slot);
   void Carry(int slot, const button_page::MenuChoice& choice);
+  // The macro manager, for the slot's button (-1: from the page's own button) on a set or none.
+  void OpenMacroManager(int slot, int macroSet);
   void ShowSlots(int menuSlot);
   void ShowPicture(const button_page::PictureChange& change);
   void ShowHand();

@@ -18,6 +18,7 @@
 #include "SkinImages_win.h"
 #include "apply/ApplyPorts.h"
 #include "macros/MacroLibrary.h"
+#include "macros/MacroManagerSession.h"
 #include "timers/TimerList.h"
 
 namespace orvix {
@@ -67,6 +68,9 @@ class PageHost {
   virtual MacroLibrary& Macros() = 0;
   virtual TimerList& Timers() = 0;
   virtual bool SaveTimers() = 0;
+  // The macro manager closed with OK: its working copy becomes the library, which is
+  // saved, and the buttons that carry one of its macros take the edited copies.
+  virtual void AcceptMacros(MacroManagerSession& session) = 0;
   virtual const CompanionDeviceList& Devices() const = 0;
   virtual int WindowsVersion() = 0;
   // How the pages open their small dialogs.
