@@ -31,7 +31,7 @@ def typed(word, delay=30):
 def main():
     config = os.path.join(sys.argv[1], "config")
     sets = {
-        "World of Warcraft": [macro("Mount", typed("m")), macro("Heal", typed("h"), 2)],
+        "World of Warcraft": [macro("Mount", typed("mount", 120)), macro("Heal", typed("h"), 2)],
         "Shooter": [macro("Reload", typed("r")), macro("Grenade", typed("g"))],
     }
     lines = ["[SetMacro]", "number=%d" % len(sets)] + ["%d=%s" % (i, n) for i, n in enumerate(sets)]

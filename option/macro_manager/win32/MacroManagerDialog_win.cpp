@@ -36,7 +36,8 @@ class SetNameDialog final : public FormDialog {
     Prepare(kMacroSetNameTitle);
     Label(title_, "title", Text(kTextSetNameTitle), true);
     Label(label_, "label.name", Text(kTextSetNameLabel));
-    Label(hint_, "label.hint", FormatWithNumber(Text(kTextSetNameHint), kTypedNameLength));
+    Label(hint_, "label.hint", FormatWithNumber(Text(kTextSetNameHint), kTypedNameLength), false,
+          DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
     hint_.SetColour(RGB(150, 158, 168));
     name_ = Field("name", "", kTypedNameLength);
     StandardButtons();

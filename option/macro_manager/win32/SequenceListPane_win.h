@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "InPlaceEdit_win.h"
+#include "InsetLabelButton_win.h"
 #include "KeyboardCapture_win.h"
 #include "KeyboardLayout_win.h"
 #include "SkinPane_win.h"
@@ -69,7 +70,8 @@ class SequenceListPane final : public SkinPane {
   HWND times_ = nullptr;
   bool showingLoop_ = false;  // the field is being rewritten, not typed
   SkinLabel caption_, delaysHint_, timesLabel_, hint_;
-  SkinButton record_, delays_, loop_;
+  // The record button's dot, the switches' toggles take their left ends.
+  InsetLabelButton record_{24}, delays_{30}, loop_{22};
   ButtonImages recordNormal_, recordRecording_;
   std::vector<SkinBitmap> icons_;  // by row kind: press, release, mouse button, delay
   FontRef menuFont_;

@@ -174,6 +174,10 @@ void TimelineBand::Paint(HDC dc, const RECT& client) const {
 
 void TimelineBand::PaintScale(HDC dc) const {
   const RECT scale = ScaleRect(), band = BandRect();
+  ::SetTextColor(dc, kText);
+  RECT caption{setup_.dpi.Scale(4), scale.top, setup_.dpi.Scale(kKeysWidth96), scale.bottom};
+  ::DrawTextW(dc, setup_.keysCaption.c_str(), -1, &caption,
+              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
   const int interval = TickInterval(timeline_.span());
   const std::int64_t first = (timeline_.offset() + interval - 1) / interval * interval;
   ::SetTextColor(dc, kScaleText);

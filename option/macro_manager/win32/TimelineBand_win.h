@@ -23,6 +23,7 @@ struct TimelineBandSetup {
   DpiScale dpi;
   FontRef font;
   std::shared_ptr<const SkinBitmap> background;  // the pane's art under the band
+  std::wstring keysCaption;                        // over the key column
   std::wstring emptyText;                          // shown over a timeline without bars
 };
 

@@ -26,7 +26,6 @@ TimelinePane::TimelinePane(const FormDialogSetup& setup, TimelineOwner& owner)
 
 void TimelinePane::Build() {
   const ControlMaker& make = maker();
-  make.Label(keysCaption_, "label.keys", Text(kTextTimelineKeys), true);
   make.Button(add_, "add", L"", false);
   make.Button(delete_, "delete", L"", false);
   make.Button(zoomOut_, "zoom.out", L"", false);
@@ -46,6 +45,7 @@ void TimelinePane::Build() {
   setup.dpi = dpi();
   setup.font = textFont();
   setup.background = images().Cut(SkinState::kNormal, setup.rect);
+  setup.keysCaption = Text(kTextTimelineKeys);
   setup.emptyText = Text(kTextTimelineEmpty);
   TimelineBand::Events events;
   events.selectionChanged = [this] { delete_.Enable(timeline_.selected() >= 0 && !waitingForKey()); };

@@ -55,7 +55,7 @@ class TimelinePane final : public SkinPane {
   std::unique_ptr<KeyboardCapture> capture_;
   int waitingBar_ = -1;
   HWND vertical_ = nullptr, horizontal_ = nullptr;
-  SkinLabel keysCaption_, status_;
+  SkinLabel status_;
   SkinButton add_, delete_, zoomIn_, zoomOut_;
 };
 
