@@ -10,4 +10,3 @@
 #define IDD_POPUP 132          // the skinned pop-ups: notices, questions, the language chooser
 #define IDD_STATISTICS_PAGE 133
 #define IDD_UPDATE_PAGE 134
-#define IDD_PANE 135           // a skinned child pane of a dialog (the macro manager's editors)

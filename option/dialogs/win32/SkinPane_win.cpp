@@ -1,7 +1,6 @@
 #include "SkinPane_win.h"
 
 #include "LanguageTable.h"
-#include "OptionResources.h"
 
 namespace orvix {
 namespace {
@@ -22,8 +21,15 @@ SkinPane::~SkinPane() {
 }
 
 bool SkinPane::Create(HWND parent, const ControlPlacement& placement) {
-  hwnd_ = ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PANE), parent, &SkinPane::Procedure,
-                               reinterpret_cast<LPARAM>(this));
+  // A template of its own, so that a pane needs no resource of the program: an empty child
+  // dialog (no menu, class or title after the header), sized and placed below.
+  struct {
+    DLGTEMPLATE header;
+    WORD menu, windowClass, title;
+  } empty{};
+  empty.header.style = DS_CONTROL | WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+  hwnd_ = ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr), &empty.header, parent, &SkinPane::Procedure,
+                                       reinterpret_cast<LPARAM>(this));
   if (!hwnd_) return false;
   const PixelRect r = dpi().Scale(placement);
   ::SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
