@@ -59,8 +59,9 @@ bool OptionTest::Start() {
 }
 
 bool OptionTest::WaitUntilIdle(DWORD timeoutMs) {
-  const HWND ok = program_->Button(L"OK");
-  return ok && PumpUntil([&] { return ::IsWindowEnabled(ok) != FALSE; }, timeoutMs);
+  // OK and Apply are enabled one after the other: idle is when both are.
+  const HWND ok = program_->Button(L"OK"), apply = program_->Button(L"Apply");
+  return ok && apply && PumpUntil([&] { return ::IsWindowEnabled(ok) && ::IsWindowEnabled(apply); }, timeoutMs);
 }
 
 bool OptionTest::ClickThenApply(const std::wstring& label) {

@@ -226,5 +226,45 @@ TEST_F(OptionMacroManager, AnEmptyLibraryAsksForItsFirstSetAndNewNamesAMacroInPl
   EXPECT_STREQ(macro.name, "Heal");
 }
 
+TEST_F(OptionMacroManager, TheContextMenuInsertsAMouseClickBeforeTheSelectedRow) {
+  WriteLibrary();
+  ASSERT_TRUE(OpenWithFirstMacro());
+  const HWND list = ListOf(manager_, true);
+  RECT row{};
+  ASSERT_NE(::SendMessageW(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row)), LB_ERR);
+  POINT at{row.left + 20, row.top + 5};
+  ::ClientToScreen(list, &at);
+  // The last row is selected after loading; the right click selects the first ("A Press").
+  ASSERT_TRUE(::PostMessageW(::GetParent(list), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(at.x, at.y)));
+  const HWND menu = WaitForMenu(program_->processId());
+  ASSERT_NE(menu, nullptr);
+  WalkMenu(menu, {3, 1, 2});  // Insert Mouse Event > Right Button > Click
+  ASSERT_TRUE(PumpUntil([&] { return SequenceRows().size() == 8; }, kWait)) << SequenceRows().size();
+  EXPECT_EQ(SequenceRows(), (std::vector<std::wstring>{L"Right Button Press", L"Right Button Release", L"A Press",
+                                                        L"200 ms", L"A Release", L"300 ms", L"B Press", L"B Release"}));
+  ASSERT_TRUE(Close(kTextLabelOk));
+  const MacroRecord saved = SavedMacro();
+  ASSERT_EQ(saved.eventCount, 6);
+  EXPECT_EQ(saved.events[0].key, 241);
+  EXPECT_EQ(saved.events[1].key, 241);
+  EXPECT_EQ(saved.events[1].direction, kKeyRelease);
+  EXPECT_EQ(saved.events[2].delay, 200);
+}
+
+TEST_F(OptionMacroManager, TheMonitorsReloadWaitsUntilTheRecordingEnds) {
+  WriteLibrary();
+  ASSERT_TRUE(OpenWithFirstMacro());
+  ASSERT_TRUE(StartRecording());
+  const std::wstring before = program_->Names().at(2);
+  monitor_->Change([](SharedDataBlock& block) { std::strcpy(block.config.profiles[2].ProFileName, "Read From Mouse"); });
+  // The program answers at once, but leaves the block alone while the hook is in.
+  ASSERT_TRUE(PostNotice(WM_OPT_DEVICE_READ_DONE));
+  PumpFor(500);
+  EXPECT_EQ(program_->Names().at(2), before);
+  ASSERT_TRUE(StopRecording());
+  EXPECT_TRUE(PumpUntil([&] { return program_->Names().at(2) == L"Read From Mouse"; }, kWait));
+  ASSERT_TRUE(Close(kTextLabelCancel));
+}
+
 }  // namespace
 }  // namespace orvix::test
