@@ -59,9 +59,10 @@ bool OptionTest::Start() {
 }
 
 bool OptionTest::WaitUntilIdle(DWORD timeoutMs) {
-  // OK and Apply are enabled one after the other: idle is when both are.
+  // OK and Apply are enabled one after the other: idle is when both are. ("OK" is the
+  // label in every language, Apply only in English.)
   const HWND ok = program_->Button(L"OK"), apply = program_->Button(L"Apply");
-  return ok && apply && PumpUntil([&] { return ::IsWindowEnabled(ok) && ::IsWindowEnabled(apply); }, timeoutMs);
+  return ok && PumpUntil([&] { return ::IsWindowEnabled(ok) && (!apply || ::IsWindowEnabled(apply)); }, timeoutMs);
 }
 
 bool OptionTest::ClickThenApply(const std::wstring& label) {
