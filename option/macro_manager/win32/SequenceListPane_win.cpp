@@ -67,7 +67,7 @@ void SequenceListPane::Build() {
 }
 
 void SequenceListPane::Load(const MacroRecord* macro) {
-  if (editor_.recording()) StopRecording();
+  StopRecording();
   editor_.Load(macro);
   ShowLoop();
   Rebuild(false, -2);
@@ -92,7 +92,8 @@ void SequenceListPane::StartRecording(SequenceEditor::RecordPlace place) {
 }
 
 void SequenceListPane::StopRecording() {
-  if (!editor_.recording()) return;
+  // The capture tells whether this pane records: the recorder stops by itself when full.
+  if (!capture_) return;
   capture_.reset();
   editor_.StopRecording();
   ShowRecordingLook();
@@ -173,7 +174,7 @@ void SequenceListPane::DrawRow(const DRAWITEMSTRUCT& item) const {
 // ---- the context menu -----------------------------------------------------------------
 
 void SequenceListPane::ShowContextMenu(POINT screen) {
-  if (editor_.recording()) return;
+  if (recording()) return;
   POINT inList = screen;
   ::ScreenToClient(list_, &inList);
   const LRESULT hit = ::SendMessageW(list_, LB_ITEMFROMPOINT, 0, MAKELPARAM(inList.x, inList.y));
@@ -252,7 +253,7 @@ void SequenceListPane::OnCommand(HWND sender, WORD id, WORD code) {
   }
   if (sender == list_ || code != BN_CLICKED || !sender) return (void)id;
   if (sender == record_.hwnd()) {
-    if (editor_.recording())
+    if (recording())
       StopRecording();
     else
       StartRecording(SequenceEditor::RecordPlace::kReplace);
@@ -261,7 +262,7 @@ void SequenceListPane::OnCommand(HWND sender, WORD id, WORD code) {
     if (editor_.hasMacro()) owner_.OnLoopEdited(editor_.storedLoopCount());
   }
   // Space and Enter must not click the buttons again: the list keeps the focus.
-  if (!editor_.recording()) ::SetFocus(list_);
+  if (!recording()) ::SetFocus(list_);
 }
 
 bool SequenceListPane::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {

@@ -35,7 +35,7 @@ class SequenceListPane final : public SkinPane {
 
   // The selected macro, or none; the last row is selected.
   void Load(const MacroRecord* macro);
-  bool recording() const { return editor_.recording(); }
+  bool recording() const { return capture_ != nullptr; }
   void StopRecording();
 
   // What tests and the screenshots reach: the rows as shown.

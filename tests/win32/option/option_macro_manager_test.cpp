@@ -284,5 +284,48 @@ TEST_F(OptionMacroManager, TheMonitorsReloadWaitsUntilTheRecordingEnds) {
   ASSERT_TRUE(Close(kTextLabelCancel));
 }
 
+TEST_F(OptionMacroManager, RecordingAfterTheLastRowOfANearlyFullMacroStopsAtFiveHundredEvents) {
+  if (!XdotoolAvailable()) GTEST_SKIP() << "xdotool is not installed (scripts/setup installs it)";
+  const std::string path = LibraryPath();
+  ::WritePrivateProfileStringA("SetMacro", "number", "1", path.c_str());
+  ::WritePrivateProfileStringA("SetMacro", "0", "Test set", path.c_str());
+  ::WritePrivateProfileStringA("Test set", "number", "1", path.c_str());
+  MacroRecord nearlyFull{};
+  std::strcpy(nearlyFull.name, "Keys");
+  nearlyFull.eventCount = kMaxMacroEvents - 2;
+  for (int i = 0; i < nearlyFull.eventCount; ++i)
+    nearlyFull.events[i] = {4, static_cast<std::uint8_t>(i % 2 ? kKeyRelease : kKeyPress), 0};
+  ::WritePrivateProfileStructA("Test set", "0", &nearlyFull, sizeof nearlyFull, path.c_str());
+  ASSERT_TRUE(Start() && ParkPointer(program_->window()) && program_->Click(English(kTextLabelTabButtons)));
+  ASSERT_TRUE(PumpUntil([&] { return (page_ = Page(program_->window())) != nullptr && ::IsWindowVisible(page_); }, kWait));
+  manager_ = OpenManager(*program_, page_);
+  ASSERT_TRUE(manager_ && ChooseSet(*program_, manager_, L"", 0));
+  ASSERT_TRUE(PumpUntil([&] { return SequenceRows().size() == 498; }, kWait));
+
+  // "Start Record after" on the selected last row, then two keys typed: the first fills
+  // the macro, which ends the recording by itself; the second is not recorded.
+  const HWND list = ListOf(manager_, true);
+  RECT client{};
+  ::GetClientRect(list, &client);
+  POINT at{client.left + 20, client.bottom - 5};
+  ::ClientToScreen(list, &at);
+  ASSERT_TRUE(::PostMessageW(::GetParent(list), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(at.x, at.y)));
+  const HWND menu = WaitForMenu(program_->processId());
+  ASSERT_NE(menu, nullptr);
+  WalkMenu(menu, {1});
+  ASSERT_TRUE(PumpUntil([&] { return Button(kTextStopRecord) != nullptr; }, kWait) && program_->Answers(5000));
+  ASSERT_TRUE(RunXdotool("key x sleep 0.2 key y"));
+  ASSERT_TRUE(PumpUntil([&] { return Button(kTextStartRecord) != nullptr; }, kWait)) << "the full macro ended the recording";
+  PumpFor(500);
+  EXPECT_EQ(SequenceRows().size(), 500u);
+  ASSERT_TRUE(Close(kTextLabelOk));
+  const MacroRecord saved = SavedMacro();
+  ASSERT_EQ(saved.eventCount, kMaxMacroEvents);
+  EXPECT_EQ(saved.events[498].key, 27);  // X down and up
+  EXPECT_EQ(saved.events[498].direction, kKeyPress);
+  EXPECT_EQ(saved.events[499].key, 27);
+  EXPECT_EQ(saved.events[499].direction, kKeyRelease);
+}
+
 }  // namespace
 }  // namespace orvix::test
